@@ -1,0 +1,26 @@
+#include "QuestionArray.h"
+
+#include <cstring>
+#include <new>
+
+QuestionArray QuestionArray::Allocate(int32_t count) {
+    QuestionArray array;
+    if (count < 1 || static_cast<uint64_t>(count) > SIZE_MAX / sizeof(QuestionRecord))
+        return array;
+    // Plain records, no constructors: the block is only as big as the file announced.
+    array.m_records.reset(new (std::nothrow) QuestionRecord[static_cast<size_t>(count)]);
+    if (array.m_records)
+        array.m_count = count;
+    return array;
+}
+
+QuestionArray QuestionArray::AllocateFresh(int32_t count) {
+    QuestionArray array = Allocate(count);
+    for (int32_t i = 0; i < array.m_count; ++i) {
+        QuestionRecord& record = array.m_records[i];
+        for (auto& field : record.text)
+            field[0] = '\0';
+        record.correct = 0;
+    }
+    return array;
+}
