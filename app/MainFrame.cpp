@@ -1,0 +1,56 @@
+#include "app/MainFrame.h"
+
+#include "platform/Rect.h"
+#include "platform/WinApp.h"
+
+const char kBannerText[] = "Kvizar 2004, verze 1.0 ze dne 7. 12. 2026";
+
+namespace {
+// Caption, system menu, minimise box: no thick frame and no maximise box, so the window can
+// neither be resized nor maximised.
+const DWORD kFrameStyle = 0x00CA8000;
+const int kFrameWidth = 300;
+const int kFrameHeight = 400;
+} // namespace
+
+const MessageMap* CMainFrame::GetMessageMap() const {
+    static const MessageMapEntry entries[] = {
+        OnMessage(WM_CREATE, &CMainFrame::OnCreate),
+        OnMessage(WM_SETFOCUS, &CMainFrame::OnSetFocus),
+    };
+    static const MessageMap map = MakeMessageMap(CFrameWnd::GetMessageMap(), entries);
+    return &map;
+}
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
+    if (!CFrameWnd::PreCreateWindow(cs))
+        return FALSE;
+    cs.style = kFrameStyle;
+    cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
+    cs.lpszClass = AfxRegisterWndClass(0);
+    cs.cx = kFrameWidth;
+    cs.cy = kFrameHeight;
+    return TRUE;
+}
+
+// Drops the menu, sets the caption and creates the panel over the client area.
+LRESULT CMainFrame::OnCreate(WPARAM, LPARAM) {
+    if (Default() == -1)
+        return -1;
+    SetMenu(nullptr);
+    SetWindowTextA(kBannerText);
+    const BOOL created = m_panel.Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), this,
+                                        AFX_IDW_PANE_FIRST);
+    return created ? 0 : -1;
+}
+
+LRESULT CMainFrame::OnSetFocus(WPARAM, LPARAM) {
+    m_panel.SetFocus();
+    return 0;
+}
+
+BOOL CMainFrame::OnCmdMsg(UINT id, UINT code) {
+    if (m_panel.OnCmdMsg(id, code))
+        return TRUE;
+    return CFrameWnd::OnCmdMsg(id, code);
+}

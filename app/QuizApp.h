@@ -1,0 +1,11 @@
+#pragma once
+// The application: its start-up hook creates and shows the main frame.
+
+#include "platform/WinApp.h"
+
+class CQuizApp : public CWinApp {
+public:
+    CQuizApp() : CWinApp(nullptr) {}
+
+    BOOL InitInstance() override;
+};

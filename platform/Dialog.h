@@ -1,0 +1,43 @@
+#pragma once
+// CDialog: a modal dialog built from a template in the resources. The dialog procedure binds the
+// object at WM_INITDIALOG and routes messages through the class's message map; OK and Cancel
+// commands (Enter, Escape, the close box) go to the virtual OnOK and OnCancel.
+
+#include "platform/Wnd.h"
+
+#include <functional>
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+    ~CDialog() override;
+
+    // Runs the dialog modally; its owner (the parent, else the main window) takes no input
+    // meanwhile. Returns IDOK or IDCANCEL.
+    virtual INT_PTR DoModal();
+    UINT GetTemplateId() const { return m_templateId; }
+
+    // Test seam: when set, every dialog runs the script once, from its own modal loop, right
+    // after it has been initialised. Pass nullptr to clear.
+    using Script = std::function<void(CDialog& dialog)>;
+    static void SetTestScript(Script script);
+
+protected:
+    // Moves the members into the controls; TRUE lets the dialog manager focus the first tab stop.
+    virtual BOOL OnInitDialog();
+    // Moves the controls into the members and ends with IDOK, unless the exchange is refused.
+    virtual void OnOK();
+    // Ends with IDCANCEL.
+    virtual void OnCancel();
+    void EndDialog(int result);
+
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // TRUE when the message was handled; a handler's result goes to DWLP_MSGRESULT.
+    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    UINT m_templateId;
+    CWnd* m_parent;
+};

@@ -1,0 +1,38 @@
+#include "platform/Text.h"
+
+#include "platform/String.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace {
+const UINT kProgramCodePage = 1250;
+}
+
+std::wstring ToWide(const char* text) {
+    if (text == nullptr || *text == '\0')
+        return std::wstring();
+    const int length = static_cast<int>(std::strlen(text));
+    const int needed = MultiByteToWideChar(kProgramCodePage, 0, text, length, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(needed), L'\0');
+    MultiByteToWideChar(kProgramCodePage, 0, text, length, &wide[0], needed);
+    return wide;
+}
+
+std::wstring ToWide(const CString& text) { return ToWide(static_cast<const char*>(text)); }
+
+CString FromWide(const wchar_t* text, int length) {
+    if (text == nullptr || length <= 0)
+        return CString();
+    // No best fit: a character outside the code page must not turn into a look-alike letter.
+    const DWORD flags = WC_NO_BEST_FIT_CHARS;
+    const int needed = WideCharToMultiByte(kProgramCodePage, flags, text, length, nullptr, 0, "?", nullptr);
+    std::string narrow(static_cast<size_t>(needed), '\0');
+    WideCharToMultiByte(kProgramCodePage, flags, text, length, &narrow[0], needed, "?", nullptr);
+    return CString(narrow.c_str());
+}
+
+CString FromWide(const wchar_t* text) {
+    return text ? FromWide(text, static_cast<int>(std::wcslen(text))) : CString();
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The one place where program text crosses into the window system. Program text is Windows-1250
+// bytes whatever the system's ANSI code page, so the conversion names code page 1250 explicitly
+// and every Win32 call underneath uses the W form.
+
+#include <string>
+
+class CString;
+
+std::wstring ToWide(const char* text);
+std::wstring ToWide(const CString& text);
+
+// Characters that Windows-1250 cannot hold become '?'.
+CString FromWide(const wchar_t* text);
+CString FromWide(const wchar_t* text, int length);

@@ -1,0 +1,97 @@
+#pragma once
+// CWnd: a thin, non-owning handle to a window with a few helpers, and the base of every window
+// class of the program. One window procedure (StaticWindowProc) binds the object to its window at
+// WM_NCCREATE and forwards every message to the object's message map. Nothing escapes it: an
+// exception from a handler is reported in a message box and the program goes on.
+
+#include "platform/MessageMap.h"
+#include "platform/String.h"
+
+#include <windows.h>
+
+class CDataExchange;
+
+class CWnd {
+public:
+    CWnd() = default;
+    explicit CWnd(HWND hwnd) : m_hWnd(hwnd) {}
+    // A copy is a plain handle to the same window: it neither receives its messages nor destroys it.
+    CWnd(const CWnd& other) : m_hWnd(other.m_hWnd) {}
+    CWnd& operator=(const CWnd&) = delete;
+    // Destroys the window if it is still bound to this object.
+    virtual ~CWnd();
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return m_hWnd; }
+
+    // Creation through the framework's window procedure; className nullptr takes the default
+    // class for child windows (double clicks, redraw on resize, arrow cursor, no brush).
+    BOOL Create(const char* className, const char* windowName, DWORD style, const RECT& rect, CWnd* parent,
+                UINT id, void* context = nullptr);
+    BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
+                  int width, int height, HWND parent, HMENU menuOrId, void* context = nullptr);
+    BOOL DestroyWindow();
+    // Wraps an existing window without taking it over (no messages, no destruction).
+    void Attach(HWND hwnd) { m_hWnd = hwnd; }
+    HWND Detach() {
+        HWND hwnd = m_hWnd;
+        m_hWnd = nullptr;
+        return hwnd;
+    }
+
+    // Window helpers; texts are Windows-1250.
+    void SetWindowTextA(const char* text);
+    CString GetWindowTextA() const;
+    CWnd GetDlgItem(int id) const { return CWnd(::GetDlgItem(m_hWnd, id)); }
+    void SetDlgItemTextA(int id, const char* text);
+    CString GetDlgItemTextA(int id) const;
+    void SetDlgItemInt(int id, int value, BOOL isSigned = TRUE);
+    BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+    HWND SetFocus() { return ::SetFocus(m_hWnd); }
+    BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+    BOOL UpdateWindow() { return ::UpdateWindow(m_hWnd); }
+    void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    BOOL InvalidateRect(const RECT* rect, BOOL erase = TRUE) { return ::InvalidateRect(m_hWnd, rect, erase); }
+    HWND SetCapture() { return ::SetCapture(m_hWnd); }
+    HWND GetParent() const { return ::GetParent(m_hWnd); }
+    BOOL SetMenu(HMENU menu) { return ::SetMenu(m_hWnd, menu); }
+    BOOL PostMessageA(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // A modal message box owned by this window; returns the button pressed.
+    int MessageBoxA(const char* text, const char* title, UINT type);
+
+    // Dialog data exchange: TRUE moves controls into members, FALSE members into controls.
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange* pDX);
+
+    // Offers a command (a control's notification) to this window's message map.
+    virtual BOOL OnCmdMsg(UINT id, UINT code);
+
+    static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND m_hWnd = nullptr;
+
+protected:
+    virtual const MessageMap* GetMessageMap() const;
+
+    virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
+    // Called after the window is gone (WM_NCDESTROY); frames delete themselves here.
+    virtual void PostNcDestroy() {}
+
+    // Routes one message: the message map first, then default processing.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The map lookup alone; true with *result set when a handler took the message.
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Default processing of the message being handled.
+    LRESULT Default();
+
+private:
+    struct CurrentMessage {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    CurrentMessage m_lastMessage = {0, 0, 0};
+    friend class CDialog;
+};

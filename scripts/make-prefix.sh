@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Creates the build's Wine prefix once (10-20 s) with Windows' font metrics and the settings that
+# keep tests quick and quiet; reused afterwards. Usage: make-prefix.sh BUILD_DIR
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine-env.sh" "$1"
+
+# Locales for the Czech (code page 1250) and English (1252) runs; Wine needs a UTF-8 locale to
+# create file names such as Zkouška.tst.
+mkdir -p "$LOCPATH"
+for loc in cs_CZ en_US; do
+    [ -d "$LOCPATH/$loc.UTF-8" ] || localedef -i "$loc" -f UTF-8 "$LOCPATH/$loc.UTF-8" 2>/dev/null || true
+done
+
+stamp="$WINEPREFIX/.kvizar-ready"
+[ -f "$stamp" ] && exit 0
+
+echo "make-prefix: creating the Wine prefix $WINEPREFIX"
+rm -rf "$WINEPREFIX"
+wineboot -i >/dev/null 2>&1 || true
+wineserver -w
+# Debian's Wine does not find its own fonts otherwise and draws "MS Sans Serif" with another face.
+cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+cat > "$WINEPREFIX/kvizar.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+"Decorated"="Y"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+REG
+wine regedit "$WINEPREFIX/kvizar.reg" >/dev/null 2>&1
+wineserver -w
+touch "$stamp"

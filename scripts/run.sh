@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the program and starts it under Wine. With a display it runs until the user closes it.
+# Without one (no DISPLAY, as on a server or in CI) it starts a private X server, saves a
+# screenshot of the main window and ends the program. Usage: run.sh [SCREENSHOT.png]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build_dir="$root/build"
+shot=${1:-"$build_dir/kvizar-main-window.png"}
+
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" "$build_dir"
+"$root/scripts/make-prefix.sh" "$build_dir"
+source "$root/scripts/wine-env.sh" "$build_dir"
+exe="$build_dir/app/kvizar.exe"
+
+if [ -n "${DISPLAY:-}" ]; then
+    cd "$(dirname "$exe")"
+    exec wine "$exe"
+fi
+
+source "$root/scripts/xvfb.sh"
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    stop_xvfb
+}
+trap cleanup EXIT
+start_xvfb
+(cd "$(dirname "$exe")" && wine "$exe" >/dev/null 2>&1 &)
+"$root/scripts/screenshot.sh" "Kvizar 2004" "$shot"
+echo "run: the program started; its main window is in $shot"

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The test command: installs what is missing, builds everything and runs every test under Wine
+# on a private X server. Usage: test.sh [BUILD_DIR]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build_dir=${1:-"$root/build"}
+
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" "$build_dir"
+"$root/scripts/make-prefix.sh" "$build_dir"
+
+source "$root/scripts/wine-env.sh" "$build_dir"
+source "$root/scripts/xvfb.sh"
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    stop_xvfb
+}
+trap cleanup EXIT
+start_xvfb
+
+status=0
+ctest --test-dir "$build_dir" --output-on-failure -j2 --timeout 600 || status=$?
+
+if [ -x "$root/fuzz/run.sh" ]; then
+    # A bounded fuzz run of the file decoder; any finding fails the test command.
+    BUILD_FUZZ="$build_dir/fuzz" "$root/fuzz/run.sh" "${FUZZ_SECONDS:-60}" || status=1
+fi
+exit $status

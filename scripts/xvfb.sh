@@ -1,0 +1,19 @@
+# Sourced: start_xvfb starts a private X server (24-bit colour, fixed size, no window manager)
+# and exports DISPLAY; stop_xvfb ends it by process ID.
+start_xvfb() {
+    local n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 100); do
+        [ -e "/tmp/.X11-unix/X$n" ] && return 0
+        sleep 0.1
+    done
+    echo "xvfb: the X server did not start" >&2
+    return 1
+}
+stop_xvfb() {
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=
+}

@@ -1,0 +1,59 @@
+// The real program, started as a user starts it.
+
+#include "app/MainFrame.h"
+#include "platform/Text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+// KVIZAR_EXE is the build's Unix path; Wine sees the root file system as drive Z:.
+std::wstring ProgramPath() {
+    std::wstring path = L"Z:" + ToWide(KVIZAR_EXE);
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path;
+}
+
+HWND WaitForWindow(const std::wstring& caption, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (HWND hwnd = FindWindowW(nullptr, caption.c_str()))
+            return hwnd;
+        if (GetTickCount() - start > timeoutMs)
+            return nullptr;
+        Sleep(20);
+    }
+}
+
+TEST(Program, StartsShowsItsMainWindowAndEndsCleanlyWhenClosed) {
+    std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process))
+        << GetLastError();
+
+    const HWND main = WaitForWindow(ToWide(kBannerText), 20000);
+    EXPECT_NE(nullptr, main);
+    if (main) {
+        EXPECT_TRUE(IsWindowVisible(main));
+        DWORD owner = 0;
+        GetWindowThreadProcessId(main, &owner);
+        EXPECT_EQ(process.dwProcessId, owner);
+        PostMessageW(main, WM_CLOSE, 0, 0);
+    }
+    const DWORD waited = WaitForSingleObject(process.hProcess, 20000);
+    if (waited != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 99);
+    EXPECT_EQ(WAIT_OBJECT_0, waited);
+    DWORD exitCode = 99;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    EXPECT_EQ(0u, exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+} // namespace

@@ -1,0 +1,39 @@
+#include "tests/support/MessageBoxScript.h"
+
+#include "platform/MessageBox.h"
+
+#include <gtest/gtest.h>
+
+MessageBoxScript::MessageBoxScript() {
+    SetMessageBoxHook([this](HWND owner, const CString& text, const CString& title, UINT type) {
+        return Answer(owner, text, title, type);
+    });
+}
+
+MessageBoxScript::~MessageBoxScript() {
+    FailOnAnyMessageBox();
+    EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " expected message box(es) never appeared";
+}
+
+MessageBoxScript& MessageBoxScript::Then(int button) {
+    m_answers.push_back(button);
+    return *this;
+}
+
+int MessageBoxScript::Answer(HWND owner, const CString& text, const CString& title, UINT type) {
+    m_shown.push_back({owner, text, title, type});
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "unexpected message box \"" << text.GetString() << "\"";
+        return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
+    }
+    const int answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+void FailOnAnyMessageBox() {
+    SetMessageBoxHook([](HWND, const CString& text, const CString&, UINT type) {
+        ADD_FAILURE() << "unexpected message box \"" << text.GetString() << "\"";
+        return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
+    });
+}

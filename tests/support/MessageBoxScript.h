@@ -1,0 +1,39 @@
+#pragma once
+// Answers the program's message boxes in a test: records each box and presses the next queued
+// button. A box nobody expected (no answer queued) fails the test.
+
+#include "platform/String.h"
+
+#include <windows.h>
+
+#include <deque>
+#include <vector>
+
+struct ShownBox {
+    HWND owner;
+    CString text;
+    CString title;
+    UINT type;
+};
+
+class MessageBoxScript {
+public:
+    MessageBoxScript();
+    ~MessageBoxScript();
+    MessageBoxScript(const MessageBoxScript&) = delete;
+    MessageBoxScript& operator=(const MessageBoxScript&) = delete;
+
+    // Queues the button to press for the next box (IDOK, IDYES, IDNO).
+    MessageBoxScript& Then(int button);
+
+    const std::vector<ShownBox>& Shown() const { return m_shown; }
+
+private:
+    int Answer(HWND owner, const CString& text, const CString& title, UINT type);
+
+    std::deque<int> m_answers;
+    std::vector<ShownBox> m_shown;
+};
+
+// Installed by the test main when no script is active: any box fails the running test.
+void FailOnAnyMessageBox();

@@ -1,0 +1,15 @@
+#pragma once
+// Helpers for tests that drive real windows.
+
+#include <windows.h>
+
+#include <functional>
+
+// Dispatches every queued message of this thread.
+void PumpMessages();
+
+// Pumps messages until the condition holds or the time runs out; returns the condition's value.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// The colour of one pixel of a window's client area as it is on the screen.
+COLORREF ClientPixel(HWND window, int x, int y);
