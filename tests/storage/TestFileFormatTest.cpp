@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The out-of-memory case asks for a block far beyond any heap; AddressSanitizer must answer it with
@@ -188,9 +189,20 @@ Bytes Concat(Bytes a, const Bytes& b) {
     return a;
 }
 
+// A one-question file from (length, bytes) pairs, the bytes taken as they are: no NUL is added.
+Bytes RawEntry(const std::vector<std::pair<int32_t, std::string>>& texts) {
+    Bytes out;
+    PutInt(out, 1);
+    PutInt(out, 0);
+    for (const auto& text : texts) {
+        PutInt(out, text.first);
+        out.insert(out.end(), text.second.begin(), text.second.end());
+    }
+    return out;
+}
+
 TEST(TestFileFormat, DamagedFilesAreRefusedWhateverTheChunkSize) {
-    QuestionRecord longText = MakeRecord(0, {std::string(1023, 'x'), "", "", "", ""});
-    Bytes full = Encode(&longText, 1);
+    const std::string nul(1, '\0'), x1023(1023, 'x');
     Bytes secondEntryCut; // a valid start of a second entry: index, an empty question, half a length
     PutInt(secondEntryCut, 0);
     PutText(secondEntryCut, "");
@@ -207,12 +219,18 @@ TEST(TestFileFormat, DamagedFilesAreRefusedWhateverTheChunkSize) {
          DecodeError::Truncated},
         {"count 2 in 52 bytes is allowed", Concat(WorkedWith(2, 5), secondEntryCut), DecodeError::Truncated},
         {"length 0", WorkedWith(1, 0), DecodeError::LengthOutOfRange},
-        {"length 1025", Concat(WorkedWith(1, 1025), Bytes(1100, 0)), DecodeError::LengthOutOfRange},
+        // Were the zero accepted, its "last byte" would be the NUL that ends the field before.
+        {"length 0 after a full field",
+         RawEntry({{1, nul}, {1, nul}, {1, nul}, {1024, x1023 + nul}, {0, ""}}),
+         DecodeError::LengthOutOfRange},
+        {"length 1025", RawEntry({{1025, x1023 + "x" + nul}, {1, nul}, {1, nul}, {1, nul}, {1, nul}}),
+         DecodeError::LengthOutOfRange},
         {"length -1", WorkedWith(1, -1), DecodeError::LengthOutOfRange},
         {"length INT32_MIN", WorkedWith(1, INT32_MIN), DecodeError::LengthOutOfRange},
         {"question without NUL", WorkedWith(1, 4), DecodeError::TextNotTerminated},
         {"last answer without NUL", WithByte(kWorkedExample, 41, '2'), DecodeError::TextNotTerminated},
-        {"1024 bytes without NUL", WithByte(full, 12 + 1023, 'x'), DecodeError::TextNotTerminated},
+        {"1024 bytes without NUL", RawEntry({{1024, x1023 + "x"}, {1, nul}, {1, nul}, {1, nul}, {1, nul}}),
+         DecodeError::TextNotTerminated},
         {"empty file", Bytes(), DecodeError::Truncated},
         {"inside the count", Bytes(3, 1), DecodeError::Truncated},
         {"trailing bytes are ignored", Concat(kWorkedExample, Bytes(100, 0xEE)), DecodeError::None},
@@ -235,6 +253,7 @@ TEST(TestFileFormat, FileCutShortAtAnyByteIsRefused) {
         // The read stops short of the size the file announced: refused only when the data runs out.
         TestFileDecoder decoder(file.size());
         EXPECT_TRUE(decoder.Feed(file.data(), cut));
+        EXPECT_TRUE(decoder.TakeQuestions().IsEmpty()); // nothing half-read is handed out
         EXPECT_FALSE(decoder.Finish());
         EXPECT_EQ(DecodeError::Truncated, decoder.Error());
         EXPECT_TRUE(decoder.TakeQuestions().IsEmpty());
