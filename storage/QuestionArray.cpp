@@ -2,6 +2,16 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
+
+QuestionArray::QuestionArray(QuestionArray&& other) noexcept
+    : m_records(std::move(other.m_records)), m_count(std::exchange(other.m_count, 0)) {}
+
+QuestionArray& QuestionArray::operator=(QuestionArray&& other) noexcept {
+    m_records = std::move(other.m_records);
+    m_count = std::exchange(other.m_count, 0);
+    return *this;
+}
 
 QuestionArray QuestionArray::Allocate(int32_t count) {
     QuestionArray array;

@@ -8,8 +8,11 @@
 #include <memory>
 
 class QuestionArray {
-public:
+  public:
     QuestionArray() = default;
+    // Moving leaves the source empty: its count must not outlive the block it described.
+    QuestionArray(QuestionArray&& other) noexcept;
+    QuestionArray& operator=(QuestionArray&& other) noexcept;
 
     // One block of count x 5124 bytes, left uninitialised. An empty array when count is below 1 or
     // the block cannot be had (the size is checked before it is computed, so it cannot overflow).
@@ -25,7 +28,7 @@ public:
     QuestionRecord& operator[](int32_t i) { return m_records[i]; }
     const QuestionRecord& operator[](int32_t i) const { return m_records[i]; }
 
-private:
+  private:
     std::unique_ptr<QuestionRecord[]> m_records;
     int32_t m_count = 0;
 };

@@ -1,0 +1,86 @@
+#include "TestFileEncoder.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Bytes of text in a field, before its NUL. A field without a NUL (the program never makes one, but
+// the record is not trusted) is cut to 1023 bytes, so it still reads back as a terminated text.
+size_t TextLength(const char* field) {
+    const void* nul = std::memchr(field, '\0', kTextFieldSize);
+    return nul ? static_cast<size_t>(static_cast<const char*>(nul) - field) : kTextFieldSize - 1;
+}
+
+constexpr int kStepsPerRecord = 1 + 3 * kTextFieldCount;
+const uint8_t kNul = 0;
+
+} // namespace
+
+TestFileEncoder::TestFileEncoder(const QuestionRecord* records, int32_t count)
+    : m_records(records), m_count(count) {
+    m_encodedSize = 4;
+    for (int32_t i = 0; i < m_count; ++i) {
+        m_encodedSize += 4;
+        for (const auto& field : m_records[i].text)
+            m_encodedSize += 4 + TextLength(field) + 1;
+    }
+    SetWord(m_count);
+}
+
+void TestFileEncoder::SetWord(int32_t value) {
+    uint32_t bits = static_cast<uint32_t>(value);
+    for (int i = 0; i < 4; ++i)
+        m_word[i] = static_cast<uint8_t>(bits >> (8 * i));
+    m_piece = m_word;
+    m_pieceSize = 4;
+}
+
+bool TestFileEncoder::NextPiece() {
+    m_pieceOffset = 0;
+    if (m_record < 0 || m_step == kStepsPerRecord) {
+        if (++m_record >= m_count)
+            return false;
+        m_step = 0;
+    }
+    const QuestionRecord& record = m_records[m_record];
+    int step = m_step++;
+    if (step == 0) {
+        SetWord(record.correct);
+        return true;
+    }
+    const char* field = record.text[(step - 1) / 3];
+    size_t length = TextLength(field);
+    switch ((step - 1) % 3) {
+    case 0:
+        SetWord(static_cast<int32_t>(length + 1));
+        break;
+    case 1:
+        m_piece = reinterpret_cast<const uint8_t*>(field);
+        m_pieceSize = length;
+        break;
+    default:
+        m_piece = &kNul;
+        m_pieceSize = 1;
+        break;
+    }
+    return true;
+}
+
+size_t TestFileEncoder::Next(uint8_t* buffer, size_t capacity) {
+    size_t written = 0;
+    while (written < capacity && !m_ended) {
+        if (m_pieceOffset == m_pieceSize) {
+            if (!NextPiece()) {
+                m_ended = true;
+                break;
+            }
+            continue;
+        }
+        size_t take = std::min(capacity - written, m_pieceSize - m_pieceOffset);
+        std::memcpy(buffer + written, m_piece + m_pieceOffset, take);
+        written += take;
+        m_pieceOffset += take;
+    }
+    return written;
+}
