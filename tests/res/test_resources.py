@@ -15,7 +15,8 @@ import tempfile
 import unittest
 import xml.etree.ElementTree as ET
 
-HERE = os.path.dirname(os.path.abspath(__file__))
+# The resources checked live in res/ at the root of the tree.
+HERE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res")
 sys.dont_write_bytecode = True
 sys.path.insert(0, HERE)
 import make_images  # noqa: E402
