@@ -23,6 +23,6 @@ ctest --test-dir "$build_dir" --output-on-failure -j2 --timeout 600 || status=$?
 
 if [ -x "$root/fuzz/run.sh" ]; then
     # A bounded fuzz run of the file decoder; any finding fails the test command.
-    BUILD_FUZZ="$build_dir/fuzz" "$root/fuzz/run.sh" "${FUZZ_SECONDS:-60}" || status=1
+    KVIZAR_FUZZ_BUILD="$build_dir/fuzz" "$root/fuzz/run.sh" "${FUZZ_SECONDS:-60}" || status=1
 fi
 exit $status
