@@ -335,6 +335,8 @@ TEST_F(MenuPanelTest, TheRealPointerRaisesButtonsAndARealClickOnUkoncitQuits) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const HWND newTest = Button(2);
     const HWND quit = Button(4);
+    // Away from the screen's corner, where windows of tests running beside this one appear.
+    SetWindowPos(main, HWND_TOP, 400, 200, 0, 0, SWP_NOSIZE);
     SetForegroundWindow(main);
     ASSERT_EQ(panel, GetFocus());
 
