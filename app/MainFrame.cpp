@@ -3,7 +3,7 @@
 #include "platform/Rect.h"
 #include "platform/WinApp.h"
 
-const char kBannerText[] = "Kvizar 2004, verze 1.0 ze dne 7. 12. 2026";
+const char kBannerText[] = "Kvizar 2004, vydáno 7. 12. 2026";
 
 namespace {
 // Caption, system menu, minimise box: no thick frame and no maximise box, so the window can

@@ -5,7 +5,7 @@ set -euo pipefail
 title=$1
 out=$2
 for _ in $(seq 1 300); do
-    id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$title" | head -n 1 | awk '{print $1}')
+    id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$title" | head -n 1 | awk '{print $1}' || true)
     if [ -n "$id" ]; then
         sleep 1 # let the first paint finish
         import -window "$id" "$out"
