@@ -92,3 +92,17 @@ bool ProgramSession::WaitCheck(HWND dialog, int id) const {
     }
     return false;
 }
+
+HWND ProgramSession::PickFirstTest(int button, const char* pickerTitle, const char* nextTitle) {
+    ClickImageButton(button);
+    HWND picker = robot->WaitForWindow(Wide1250(pickerTitle));
+    if (picker == nullptr) {
+        ADD_FAILURE() << "no picker \"" << Narrow(Wide1250(pickerTitle)) << "\"";
+        return nullptr;
+    }
+    Robot::Click(picker, IDOK);
+    HWND next = robot->WaitForWindow(Wide1250(nextTitle));
+    if (next == nullptr)
+        ADD_FAILURE() << "no window \"" << Narrow(Wide1250(nextTitle)) << "\" after the picker";
+    return next;
+}

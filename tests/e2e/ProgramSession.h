@@ -21,6 +21,9 @@ protected:
     void QuitWithButton();
 
     void ClickImageButton(int id) { robot->MouseClick(GetDlgItem(pane, id)); }
+    // Clicks an image button, confirms its picker (titled pickerTitle) with the preselected test
+    // and returns the window that follows (titled nextTitle), or nullptr after a failure.
+    HWND PickFirstTest(int button, const char* pickerTitle, const char* nextTitle);
     // Waits for a message box, checks its text (unless nullptr), kind and owner (unless nullptr),
     // and presses button.
     void ExpectBox(const char* title, const char* text, bool yesNo, HWND owner, int button, HWND except = nullptr);

@@ -138,11 +138,7 @@ TEST_F(Screenshots, Tour) {
     RunWith(IDC_OPTION2, IDC_OPTION3, L"results-green", true);
     RunWith(IDC_OPTION1, IDC_OPTION2, L"results-red", false);
 
-    ClickImageButton(kEditButton);
-    HWND picker = robot->WaitForWindow(Wide1250("Editovat test"));
-    ASSERT_NE(nullptr, picker);
-    Robot::Click(picker, IDOK);
-    HWND edit = robot->WaitForWindow(Wide1250("Editace testu"));
+    HWND edit = PickFirstTest(kEditButton, "Editovat test", "Editace testu");
     ASSERT_NE(nullptr, edit);
     Shot(edit, L"edit-sheet");
     Robot::Click(edit, IDCANCEL);

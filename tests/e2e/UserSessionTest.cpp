@@ -210,11 +210,7 @@ void UserSession::RunTest() {
 }
 
 void UserSession::EditUnchanged() {
-    ClickImageButton(kEditButton);
-    HWND picker = robot->WaitForWindow(Wide1250("Editovat test"));
-    ASSERT_NE(nullptr, picker);
-    Robot::Click(picker, IDOK);
-    HWND sheet = robot->WaitForWindow(Wide1250("Editace testu"));
+    HWND sheet = PickFirstTest(kEditButton, "Editovat test", "Editace testu");
     ASSERT_NE(nullptr, sheet);
     EXPECT_EQ(GetDlgItem(sheet, IDCANCEL), Robot::FocusOf(sheet)) << "the edit sheet opens on Storno";
     ExpectShown(sheet, test[0]);
@@ -227,11 +223,7 @@ void UserSession::EditUnchanged() {
 }
 
 void UserSession::CancelEditing() {
-    ClickImageButton(kEditButton);
-    HWND picker = robot->WaitForWindow(Wide1250("Editovat test"));
-    ASSERT_NE(nullptr, picker);
-    Robot::Click(picker, IDOK);
-    HWND sheet = robot->WaitForWindow(Wide1250("Editace testu"));
+    HWND sheet = PickFirstTest(kEditButton, "Editovat test", "Editace testu");
     ASSERT_NE(nullptr, sheet);
     Robot::Type(sheet, IDC_QUESTION, Wide1250("Změněná otázka"));
     Robot::Click(sheet, IDC_NEXT);
@@ -247,11 +239,7 @@ void UserSession::CancelEditing() {
 }
 
 void UserSession::EditChanged() {
-    ClickImageButton(kEditButton);
-    HWND picker = robot->WaitForWindow(Wide1250("Editovat test"));
-    ASSERT_NE(nullptr, picker);
-    Robot::Click(picker, IDOK);
-    HWND sheet = robot->WaitForWindow(Wide1250("Editace testu"));
+    HWND sheet = PickFirstTest(kEditButton, "Editovat test", "Editace testu");
     ASSERT_NE(nullptr, sheet);
     test[0] = {{"Které město je hlavní?", "Brno", "Praha", "Ostrava", "Žďár"}, 3};
     Fill(sheet, test[0]);
