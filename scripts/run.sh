@@ -26,11 +26,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 source "$root/scripts/xvfb.sh"
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    stop_xvfb
-}
-trap cleanup EXIT
+trap stop_wine_and_xvfb EXIT
 start_xvfb
 (cd "$(dirname "$exe")" && wine "$exe" >/dev/null 2>&1 &)
 "$root/scripts/screenshot.sh" "Kvizar 2004" "$shot"

@@ -14,12 +14,7 @@ source "$root/scripts/xvfb.sh"
 export LANG=cs_CZ.UTF-8
 
 shots=$(mktemp -d)
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    stop_xvfb
-    rm -rf "$shots"
-}
-trap cleanup EXIT
+trap 'stop_wine_and_xvfb; rm -rf "$shots"' EXIT
 start_xvfb
 
 export KVIZAR_SHOTS="Z:$(echo "$shots" | tr / '\\')"

@@ -1,12 +1,8 @@
 #include "tests/e2e/ProgramSession.h"
 
-std::wstring BuiltProgramPath() {
-    std::wstring path = L"Z:" + Wide1250(KVIZAR_EXE);
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
-}
+#include "tests/support/WindowTesting.h"
+
+std::wstring BuiltProgramPath() { return WindowsPathOf(KVIZAR_EXE); }
 
 void RemoveTree(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
