@@ -4,6 +4,7 @@
 //   storage_bench [questions] [runs]      (defaults: 20000 questions, 5 runs; medians are shown)
 // Exits 1 when a load or save fails or the loaded test differs from the saved one.
 
+#include "bench/BenchSupport.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
 #include "storage/TestFile.h"
@@ -23,18 +24,6 @@
 
 namespace {
 const double kMegabyte = 1e6;
-
-double Seconds() {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // Private committed bytes. Wine 8 leaves PrivateUsage at 0 and counts the process's private
 // pages in PagefileUsage instead; on Windows the two are the same figure.
@@ -81,10 +70,7 @@ double PlainRead(const std::wstring& path, size_t size) {
     const BOOL ok = ReadFile(file, buffer.get(), static_cast<DWORD>(size), &read, nullptr);
     CloseHandle(file);
     const double elapsed = Seconds() - start;
-    if (!ok || read != size) {
-        std::fprintf(stderr, "storage_bench: the plain read failed\n");
-        std::exit(1);
-    }
+    Require(ok && read == size, "the plain read failed");
     return elapsed;
 }
 
@@ -97,23 +83,10 @@ double PlainWrite(const std::wstring& path, const std::vector<uint8_t>& bytes) {
                     FlushFileBuffers(file);
     CloseHandle(file);
     const double elapsed = Seconds() - start;
-    if (!ok || written != bytes.size()) {
-        std::fprintf(stderr, "storage_bench: the plain write failed\n");
-        std::exit(1);
-    }
+    Require(ok && written == bytes.size(), "the plain write failed");
     return elapsed;
 }
 
-void Require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "storage_bench: %s\n", what);
-        std::exit(1);
-    }
-}
-
-const char* Verdict(double ratio, double goal) {
-    return ratio <= goal ? "met" : "MISSED";
-}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -122,8 +95,7 @@ int main(int argc, char** argv) {
     Require(count > 0, "the number of questions must be at least 1");
     // A message box would wait for a user who is not there: print it and fail instead.
     SetMessageBoxHook([](HWND, const CString& text, const CString&, UINT) -> int {
-        std::fprintf(stderr, "storage_bench: message \"%s\"\n", text.GetString());
-        std::exit(1);
+        Fail("a message box: \"%s\"", text.GetString());
     });
 
     CreateTestFolder();
@@ -161,12 +133,11 @@ int main(int argc, char** argv) {
     std::printf("storage_bench: %d questions of full-length texts, file %.1f MB, array %.1f MB, median of %d "
                 "run(s)\n",
                 count, bytes.size() / kMegabyte, arrayBytes / kMegabyte, runs);
-    std::printf("load    %.3f s, one plain read  %.3f s: ratio %.2f (goal <= 1.5, %s)\n", load, plainRead,
-                load / plainRead, Verdict(load / plainRead, 1.5));
-    std::printf("save    %.3f s, one plain write %.3f s: ratio %.2f (goal <= 1.5, %s)\n", save, plainWrite,
-                save / plainWrite, Verdict(save / plainWrite, 1.5));
-    std::printf("memory  the load added %.1f MB (%s): %.2f x the array (goal <= 1.2, %s)\n",
-                worstAdded / kMegabyte, memorySource, worstAdded / arrayBytes,
-                Verdict(worstAdded / arrayBytes, 1.2));
+    std::printf("load    %.3f s, one plain read  %.3f s\n", load, plainRead);
+    std::printf("save    %.3f s, one plain write %.3f s\n", save, plainWrite);
+    std::printf("memory  the load added %.1f MB (%s)\n", worstAdded / kMegabyte, memorySource);
+    PrintFigure("load / one plain read", load / plainRead, 1.5);
+    PrintFigure("save / one plain write+flush", save / plainWrite, 1.5);
+    PrintFigure("memory added by load / array", worstAdded / arrayBytes, 1.2);
     return 0;
 }

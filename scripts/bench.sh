@@ -1,14 +1,53 @@
 #!/usr/bin/env bash
-# Builds what is missing and runs the storage benchmark under Wine: a test of 20,000 questions
-# with full-length texts loaded and saved, each against one plain read or write of the same
-# bytes, and the memory the load adds against the array.
-# Usage: bench.sh [BUILD_DIR] [QUESTIONS] [RUNS]
+# Builds what is missing and runs the three benchmarks under Wine, then prints a summary table.
+# Every figure is a ratio against a baseline measured in the same run, from medians of several runs:
+#   storage   a test of 20,000 full-length questions loaded and saved, against one plain read and
+#             one plain write+flush of the same bytes; the memory the load adds, against the array
+#   start-up  kvizar.exe from launch to its main window shown and idle, against a bare Win32
+#             window started the same way, the two alternating
+#   picker    CRunSelectDlg opened over a folder of 10,000 tests, against listing that folder alone
+# A missed goal is reported, never an error; a benchmark that fails ends the script.
+# Without DISPLAY it starts a private X server.
+# Usage: bench.sh [BUILD_DIR] [QUESTIONS] [RUNS] [PAIRS] [TESTS]
+#        (defaults: build, 20000 questions, 5 runs, 7 start-up pairs, 10000 tests)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${1:-"$root/build"}
+questions=${2:-20000}
+runs=${3:-5}
+pairs=${4:-7}
+tests=${5:-10000}
 
 "$root/scripts/build.sh" "$build_dir"
 "$root/scripts/make-prefix.sh" "$build_dir"
 source "$root/scripts/wine-env.sh" "$build_dir"
-trap 'wineserver -k 2>/dev/null || true' EXIT
-wine "$build_dir/bench/storage_bench.exe" "${2:-20000}" "${3:-5}"
+source "$root/scripts/xvfb.sh"
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    stop_xvfb
+    rm -f "${log:-}"
+}
+trap cleanup EXIT
+[ -n "${DISPLAY:-}" ] || start_xvfb
+
+bench="$build_dir/bench"
+# The full-size test folder goes beside a copy of the picker bench: the test run's tiny folder,
+# beside the built exe, and these thousands of tests then never replace each other.
+mkdir -p "$bench/picker_full"
+cp "$bench/picker_bench/picker_bench.exe" "$bench/picker_full/"
+
+log=$(mktemp)
+run() {
+    echo
+    wine "$@" | tr -d '\r' | tee -a "$log"
+}
+run "$bench/storage_bench/storage_bench.exe" "$questions" "$runs"
+run "$bench/startup_bench/startup_bench.exe" "$pairs"
+run "$bench/picker_full/picker_bench.exe" "$tests" "$runs"
+
+echo
+echo "Summary: each figure against its baseline from the same run (medians)"
+printf '%-36s %7s   %-8s %s\n' "figure" "ratio" "goal" "verdict"
+sed -n 's/^figure  //p' "$log"
+echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'), $(wine --version)," \
+     "$(date -u '+%Y-%m-%d %H:%M UTC')"
