@@ -12,15 +12,28 @@ for loc in cs_CZ en_US; do
     [ -d "$LOCPATH/$loc.UTF-8" ] || localedef -i "$loc" -f UTF-8 "$LOCPATH/$loc.UTF-8" 2>/dev/null || true
 done
 
+# Windows' font metrics: Debian's Wine does not find its own fonts otherwise and draws
+# "MS Sans Serif" with another face. Wine's Western "MS Sans Serif" (sserife.fon) has no Czech
+# letters and Wine picks it whenever the ANSI code page is 1252, so the Central European variant,
+# with the same metrics, stands in for it: the Czech interface reads right under every locale.
+install_fonts() {
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/* "$fonts/"
+    cp "$fonts/sserifee.fon" "$fonts/sserife.fon"
+    cp "$fonts/sseriffe.fon" "$fonts/sseriff.fon"
+}
+
 stamp="$WINEPREFIX/.kvizar-ready"
-[ -f "$stamp" ] && exit 0
+if [ -f "$stamp" ]; then
+    install_fonts
+    exit 0
+fi
 
 echo "make-prefix: creating the Wine prefix $WINEPREFIX"
 rm -rf "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1 || true
 wineserver -w
-# Debian's Wine does not find its own fonts otherwise and draws "MS Sans Serif" with another face.
-cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+install_fonts
 cat > "$WINEPREFIX/kvizar.reg" <<'REG'
 REGEDIT4
 

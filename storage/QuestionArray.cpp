@@ -15,7 +15,9 @@ QuestionArray& QuestionArray::operator=(QuestionArray&& other) noexcept {
 
 QuestionArray QuestionArray::Allocate(int32_t count) {
     QuestionArray array;
-    if (count < 1 || static_cast<uint64_t>(count) > SIZE_MAX / sizeof(QuestionRecord))
+    // A block beyond PTRDIFF_MAX is not even asked for: the array form of new throws for it, the
+    // non-throwing form included.
+    if (count < 1 || static_cast<uint64_t>(count) > PTRDIFF_MAX / sizeof(QuestionRecord))
         return array;
     // Plain records, no constructors: the block is only as big as the file announced.
     array.m_records.reset(new (std::nothrow) QuestionRecord[static_cast<size_t>(count)]);

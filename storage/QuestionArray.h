@@ -8,7 +8,7 @@
 #include <memory>
 
 class QuestionArray {
-  public:
+public:
     QuestionArray() = default;
     // Moving leaves the source empty: its count must not outlive the block it described.
     QuestionArray(QuestionArray&& other) noexcept;
@@ -28,7 +28,7 @@ class QuestionArray {
     QuestionRecord& operator[](int32_t i) { return m_records[i]; }
     const QuestionRecord& operator[](int32_t i) const { return m_records[i]; }
 
-  private:
+private:
     std::unique_ptr<QuestionRecord[]> m_records;
     int32_t m_count = 0;
 };

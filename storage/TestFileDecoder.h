@@ -19,7 +19,7 @@ enum class DecodeError {
 };
 
 class TestFileDecoder {
-  public:
+public:
     // fileSize is the whole file's size, known before reading; it bounds the count, and with it the
     // allocation, before a byte of the array is requested.
     explicit TestFileDecoder(uint64_t fileSize);
@@ -38,7 +38,7 @@ class TestFileDecoder {
     // The decoded test after a successful Finish (an empty array otherwise). Moves it out.
     QuestionArray TakeQuestions();
 
-  private:
+private:
     enum class State { Count, Correct, Length, Text, Done, Failed };
 
     bool Fail(DecodeError error);

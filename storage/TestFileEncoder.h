@@ -8,7 +8,7 @@
 #include <cstdint>
 
 class TestFileEncoder {
-  public:
+public:
     // Borrows the records; they must stay unchanged until the last chunk is pulled. A count below 1
     // writes the count alone.
     TestFileEncoder(const QuestionRecord* records, int32_t count);
@@ -17,16 +17,16 @@ class TestFileEncoder {
     // do not depend on how the capacities are chosen.
     size_t Next(uint8_t* buffer, size_t capacity);
 
-    uint64_t EncodedSize() const { return m_encodedSize; }
+    // The file's size in bytes: a pass over every text, so ask only when it is needed.
+    uint64_t EncodedSize() const;
 
-  private:
+private:
     // Moves to the next piece of output (a 32-bit value, a text, or a text's NUL); false at the end.
     bool NextPiece();
     void SetWord(int32_t value);
 
     const QuestionRecord* m_records;
     int32_t m_count;
-    uint64_t m_encodedSize = 0;
 
     int32_t m_record = -1; // -1 while the count is written
     int m_step = 0;        // within a record: correct index, then length, text, NUL per field
@@ -36,4 +36,5 @@ class TestFileEncoder {
     const uint8_t* m_piece = nullptr;
     size_t m_pieceSize = 0;
     size_t m_pieceOffset = 0;
+    size_t m_textLength = 0; // of the field being written, found once at its length
 };

@@ -17,11 +17,17 @@ std::wstring ProgramPath() {
     return path;
 }
 
-HWND WaitForWindow(const std::wstring& caption, DWORD timeoutMs) {
+// The program's own main window: other test exes may show frames with the same caption meanwhile.
+HWND WaitForWindow(const std::wstring& caption, DWORD processId, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
-        if (HWND hwnd = FindWindowW(nullptr, caption.c_str()))
-            return hwnd;
+        for (HWND hwnd = FindWindowW(nullptr, caption.c_str()); hwnd;
+             hwnd = FindWindowExW(nullptr, hwnd, nullptr, caption.c_str())) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            if (owner == processId)
+                return hwnd;
+        }
         if (GetTickCount() - start > timeoutMs)
             return nullptr;
         Sleep(20);
@@ -33,17 +39,14 @@ TEST(Program, StartsShowsItsMainWindowAndEndsCleanlyWhenClosed) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process))
+    ASSERT_TRUE(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process))
         << GetLastError();
 
-    const HWND main = WaitForWindow(ToWide(kBannerText), 20000);
+    const HWND main = WaitForWindow(ToWide(kBannerText), process.dwProcessId, 20000);
     EXPECT_NE(nullptr, main);
     if (main) {
         EXPECT_TRUE(IsWindowVisible(main));
-        DWORD owner = 0;
-        GetWindowThreadProcessId(main, &owner);
-        EXPECT_EQ(process.dwProcessId, owner);
         PostMessageW(main, WM_CLOSE, 0, 0);
     }
     const DWORD waited = WaitForSingleObject(process.hProcess, 20000);

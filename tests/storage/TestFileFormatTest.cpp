@@ -3,6 +3,7 @@
 
 #include "storage/TestFileDecoder.h"
 #include "storage/TestFileEncoder.h"
+#include "tests/storage/TestFileSamples.h"
 
 #include <gtest/gtest.h>
 
@@ -30,28 +31,6 @@ extern "C" const char* __asan_default_options() {
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-void PutInt(Bytes& out, int32_t value) {
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i)));
-}
-
-void PutText(Bytes& out, const std::string& text) { // length and bytes, NUL included
-    PutInt(out, static_cast<int32_t>(text.size() + 1));
-    out.insert(out.end(), text.begin(), text.end());
-    out.push_back(0);
-}
-
-QuestionRecord MakeRecord(int32_t correct, const std::vector<std::string>& texts) {
-    QuestionRecord record;
-    std::memset(&record, 0x5A, sizeof record); // bytes past each NUL are not the codec's business
-    for (int f = 0; f < kTextFieldCount; ++f)
-        std::memcpy(record.text[f], texts[f].c_str(), texts[f].size() + 1);
-    record.correct = correct;
-    return record;
-}
-
 Bytes Encode(const QuestionRecord* records, int32_t count, size_t capacity = 1 << 20) {
     TestFileEncoder encoder(records, count);
     Bytes out(static_cast<size_t>(encoder.EncodedSize()) + 1);
@@ -62,28 +41,6 @@ Bytes Encode(const QuestionRecord* records, int32_t count, size_t capacity = 1 <
     out.resize(used);
     return out;
 }
-
-// Same count, correct indexes and texts (up to each NUL; the rest of a field is not stored).
-::testing::AssertionResult SameQuestions(const QuestionRecord* expected, int32_t count,
-                                         const QuestionArray& actual) {
-    if (actual.Count() != count)
-        return ::testing::AssertionFailure() << "count " << actual.Count() << ", expected " << count;
-    for (int32_t i = 0; i < count; ++i) {
-        if (actual[i].correct != expected[i].correct)
-            return ::testing::AssertionFailure() << "record " << i << ": correct " << actual[i].correct;
-        for (int f = 0; f < kTextFieldCount; ++f)
-            if (std::strcmp(actual[i].text[f], expected[i].text[f]) != 0)
-                return ::testing::AssertionFailure() << "record " << i << ", field " << f << " differs";
-    }
-    return ::testing::AssertionSuccess();
-}
-
-const Bytes kWorkedExample = {
-    0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x05, 0x00, 0x00, 0x00, 0x32, 0x2B,
-    0x32, 0x3F, 0x00, 0x02, 0x00, 0x00, 0x00, 0x33, 0x00, 0x02, 0x00, 0x00, 0x00, 0x34,
-    0x00, 0x02, 0x00, 0x00, 0x00, 0x35, 0x00, 0x03, 0x00, 0x00, 0x00, 0x32, 0x32, 0x00,
-};
-const QuestionRecord kWorkedRecord = MakeRecord(1, {"2+2?", "3", "4", "5", "22"});
 
 // Three questions of differing shapes, Windows-1250 bytes and a 1023-byte text among them.
 std::vector<QuestionRecord> MixedTest() {

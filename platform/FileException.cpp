@@ -1,0 +1,62 @@
+#include "platform/FileException.h"
+
+CFileException::CFileException(int cause, LONG osError, const char* fileName)
+    : m_cause(cause), m_lOsError(osError), m_strFileName(fileName) {}
+
+int CFileException::OsErrorToException(LONG osError) {
+    switch (osError) {
+    case NO_ERROR:
+        return none;
+    case ERROR_FILE_NOT_FOUND:
+        return fileNotFound;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_DIRECTORY:
+        return badPath;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+        return accessDenied;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return sharingViolation;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return diskFull;
+    default:
+        return genericException;
+    }
+}
+
+void CFileException::ThrowOsError(LONG osError, const char* fileName) {
+    throw CFileException(OsErrorToException(osError), osError, fileName);
+}
+
+CString CFileException::GetErrorMessage() const {
+    const char* format;
+    switch (m_cause) {
+    case fileNotFound:
+        format = "Soubor %s nebyl nalezen.";
+        break;
+    case badPath:
+        format = "Cesta k souboru %s je neplatná.";
+        break;
+    case accessDenied:
+        format = "Přístup k souboru %s byl odepřen.";
+        break;
+    case sharingViolation:
+        format = "Soubor %s právě používá jiný program.";
+        break;
+    case diskFull:
+        format = "Při zápisu souboru %s došlo místo na disku.";
+        break;
+    default:
+        format = "Při práci se souborem %s došlo k chybě.";
+        break;
+    }
+    CString text;
+    text.Format(format, m_strFileName.GetString());
+    return text;
+}

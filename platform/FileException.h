@@ -1,0 +1,22 @@
+#pragma once
+// CFileException: why a file operation failed, from the OS error, with a Czech text that names the
+// file. ReportError (from CException) shows it in a message box.
+
+#include "platform/Exception.h"
+
+class CFileException : public CException {
+public:
+    enum Cause { none, genericException, fileNotFound, badPath, accessDenied, sharingViolation, diskFull };
+
+    explicit CFileException(int cause = none, LONG osError = -1, const char* fileName = nullptr);
+
+    // The cause an OS error code (GetLastError) stands for.
+    static int OsErrorToException(LONG osError);
+    [[noreturn]] static void ThrowOsError(LONG osError, const char* fileName);
+
+    CString GetErrorMessage() const override;
+
+    int m_cause;
+    LONG m_lOsError;
+    CString m_strFileName;
+};

@@ -1,0 +1,188 @@
+#include "tests/e2e/Robot.h"
+
+std::string Narrow(const std::wstring& text) {
+    std::string bytes(text.size() * 3 + 1, '\0');
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &bytes[0],
+                                      static_cast<int>(bytes.size()), nullptr, nullptr);
+    bytes.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    return bytes;
+}
+
+std::wstring Wide1250(const char* text) {
+    wchar_t buffer[2048] = {};
+    MultiByteToWideChar(1250, 0, text, -1, buffer, 2048);
+    return buffer;
+}
+
+namespace {
+void Pause(DWORD ms) { Sleep(ms); }
+
+template <class Condition> bool Poll(Condition condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Pause(20);
+    }
+}
+
+void SendMouse(DWORD flags, int x = 0, int y = 0) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_ABSOLUTE) {
+        input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+    SendInput(1, &input, sizeof input);
+}
+
+POINT MiddleOf(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+} // namespace
+
+namespace {
+struct WindowSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisible(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<WindowSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == search->processId && IsWindowVisible(hwnd))
+        search->found.push_back(hwnd);
+    return TRUE;
+}
+} // namespace
+
+std::vector<HWND> Robot::VisibleWindows() const {
+    WindowSearch search{m_processId, {}};
+    EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND Robot::WaitForWindow(const std::wstring& title, bool prefix, HWND except, DWORD timeoutMs) const {
+    HWND found = nullptr;
+    Poll(
+        [&] {
+            for (HWND hwnd : VisibleWindows()) {
+                if (hwnd == except)
+                    continue;
+                const std::wstring text = Text(hwnd);
+                if (text == title || (prefix && text.compare(0, title.size(), title) == 0)) {
+                    found = hwnd;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    if (found)
+        Pause(50); // let the window finish its first paint and initialisation
+    return found;
+}
+
+bool Robot::WaitUntilGone(const std::wstring& title, DWORD timeoutMs) const {
+    return Poll(
+        [&] {
+            for (HWND hwnd : VisibleWindows())
+                if (Text(hwnd) == title)
+                    return false;
+            return true;
+        },
+        timeoutMs);
+}
+
+::testing::AssertionResult Robot::WaitForMessageBox(const std::wstring& title, ShownMessageBox& shown,
+                                                    HWND except) const {
+    const HWND box = WaitForWindow(title, false, except);
+    if (box == nullptr)
+        return ::testing::AssertionFailure() << "no message box titled \"" << Narrow(title) << "\" appeared";
+    shown = ShownMessageBox();
+    shown.box = box;
+    shown.owner = GetWindow(box, GW_OWNER);
+    shown.yesNo = GetDlgItem(box, IDYES) != nullptr && GetDlgItem(box, IDNO) != nullptr;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[32] = {};
+        GetClassNameW(child, className, 32);
+        if (_wcsicmp(className, L"Static") == 0 && !Text(child).empty())
+            shown.text = Text(child);
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult Robot::Answer(const ShownMessageBox& shown, int button) const {
+    const HWND control = GetDlgItem(shown.box, button);
+    if (control == nullptr)
+        return ::testing::AssertionFailure() << "the message box has no button " << button;
+    PostMessageW(control, BM_CLICK, 0, 0);
+    if (!Poll([&] { return !IsWindow(shown.box); }, 10000))
+        return ::testing::AssertionFailure() << "the message box did not close";
+    return ::testing::AssertionSuccess();
+}
+
+void Robot::Hover(HWND window) const {
+    SetForegroundWindow(GetAncestor(window, GA_ROOT));
+    const POINT middle = MiddleOf(window);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, middle.x - 5, middle.y);
+    Pause(50);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, middle.x, middle.y);
+    Pause(100);
+}
+
+void Robot::MouseClick(HWND window) const {
+    Hover(window);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    Pause(50);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    Pause(50);
+}
+
+std::wstring Robot::Text(HWND window) {
+    // Sent WM_GETTEXT: GetWindowText does not read another process's controls.
+    wchar_t buffer[2048] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
+                             &copied))
+        return std::wstring();
+    return std::wstring(buffer, copied);
+}
+
+void Robot::Type(HWND dialog, int id, const std::wstring& text) {
+    SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Robot::Click(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+bool Robot::IsChecked(HWND dialog, int id) {
+    return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+HWND Robot::FocusOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::string();
+    std::string bytes;
+    char chunk[65536];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        bytes.append(chunk, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

@@ -1,0 +1,324 @@
+// Loading and saving through real files in the test folder beside the test exe: the exact bytes,
+// every refusal with its one message, and saves that never lose the old test.
+
+#include "platform/File.h"
+#include "platform/Text.h"
+#include "storage/TestFile.h"
+#include "storage/TestFolder.h"
+#include "tests/storage/TestFolderCase.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+namespace {
+const UINT kStopBox = MB_OK | MB_ICONSTOP; // 16, the program's own errors
+const UINT kFileErrorBox = MB_OK | MB_ICONEXCLAMATION;
+const char kFrameworkTitle[] = "Kvizar 2004";
+
+QuestionArray ArrayOf(const std::vector<QuestionRecord>& records) {
+    QuestionArray array = QuestionArray::Allocate(static_cast<int32_t>(records.size()));
+    for (int32_t i = 0; i < array.Count(); ++i)
+        array[i] = records[static_cast<size_t>(i)];
+    return array;
+}
+
+// count questions with every text 1023 bytes long, no two alike.
+QuestionArray FullLengthTest(int32_t count) {
+    QuestionArray test = QuestionArray::Allocate(count);
+    for (int32_t i = 0; i < count; ++i) {
+        for (int f = 0; f < kTextFieldCount; ++f) {
+            char* text = test[i].text[f];
+            std::memset(text, 'a' + (i + f) % 26, kTextFieldSize - 1);
+            const std::string tag = std::to_string(i) + "/" + std::to_string(f);
+            std::memcpy(text, tag.data(), tag.size());
+            text[kTextFieldSize - 1] = '\0';
+        }
+        test[i].correct = i % 4;
+    }
+    return test;
+}
+
+// The file with a 32-bit value replaced at offset.
+Bytes Patched(Bytes file, size_t offset, int32_t value) {
+    for (size_t i = 0; i < 4; ++i)
+        file.at(offset + i) = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
+    return file;
+}
+
+CString Formatted(const char* format, const CString& path) {
+    CString text;
+    text.Format(format, path.GetString());
+    return text;
+}
+
+class TestFileStorage : public TestFolderCase {
+protected:
+    void SetUp() override {
+        TestFolderCase::SetUp();
+        CreateTestFolder();
+    }
+};
+
+TEST_F(TestFileStorage, WorkedExampleIsSavedByteForByteAndLoadsBack) {
+    const CString path = BuildTestPath("Sčítání");
+    ASSERT_TRUE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
+    EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+    EXPECT_EQ(1u, FolderEntries(Folder()).size()); // nothing left beside it
+    EXPECT_TRUE(SameQuestions(&kWorkedRecord, 1, LoadTestFile(path)));
+}
+
+TEST_F(TestFileStorage, EmptyTextsAndTextsThatFillTheirFieldRoundTrip) {
+    const std::string full(1023, '\xe8'); // 1023 times "č"
+    const std::vector<QuestionRecord> records = {MakeRecord(0, {"", "", "", "", ""}),
+                                                 MakeRecord(3, {full, "", full, "ano", ""})};
+    const CString path = BuildTestPath("Dlouhé texty");
+    ASSERT_TRUE(SaveTestFile(path, ArrayOf(records)));
+
+    Bytes expected; // an empty text is length 1 and a NUL, a full one length 1024
+    PutInt(expected, 2);
+    for (const QuestionRecord& record : records) {
+        PutInt(expected, record.correct);
+        for (const char* text : record.text)
+            PutText(expected, text);
+    }
+    EXPECT_EQ(expected, ReadBytes(ToWide(path)));
+
+    const QuestionArray loaded = LoadTestFile(path);
+    EXPECT_TRUE(SameQuestions(records.data(), 2, loaded));
+    ASSERT_EQ(2, loaded.Count());
+    EXPECT_EQ(1023u, std::strlen(loaded[1].text[0]));
+    EXPECT_EQ('\0', loaded[1].text[0][kTextFieldSize - 1]);
+}
+
+TEST_F(TestFileStorage, SavingOverALongerTestLeavesNoTrailingBytes) {
+    const CString path = BuildTestPath("Přepsaný");
+    ASSERT_TRUE(SaveTestFile(
+        path, ArrayOf({MakeRecord(2, {std::string(900, 'x'), "a", "b", "c", "d"}), kWorkedRecord})));
+    ASSERT_TRUE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
+    EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+    EXPECT_EQ(1u, FolderEntries(Folder()).size());
+}
+
+TEST_F(TestFileStorage, ExtraBytesAfterTheLastQuestionAreIgnored) {
+    const CString path = BuildTestPath("Delší soubor");
+    Bytes file = kWorkedExample;
+    file.insert(file.end(), 100, 0xEE);
+    WriteBytes(ToWide(path), file);
+    EXPECT_TRUE(SameQuestions(&kWorkedRecord, 1, LoadTestFile(path)));
+}
+
+TEST_F(TestFileStorage, DamagedFilesAreRefusedWithOneMessageThatNamesTheTest) {
+    const struct {
+        const char* name;
+        Bytes file;
+    } cases[] = {
+        {"count 0", Patched(kWorkedExample, 0, 0)},
+        {"count -1", Patched(kWorkedExample, 0, -1)},
+        {"count beyond the file's size", Patched(kWorkedExample, 0, 2)},
+        {"count INT32_MAX", Patched(kWorkedExample, 0, INT32_MAX)},
+        {"length 0", Patched(kWorkedExample, 8, 0)},
+        {"length 1025", Patched(kWorkedExample, 8, 1025)},
+        {"length -1", Patched(kWorkedExample, 8, -1)},
+        {"text without its NUL", Patched(kWorkedExample, 8, 4)},
+        {"ends early", Bytes(kWorkedExample.begin(), kWorkedExample.end() - 1)},
+        {"ends inside the count", Bytes(kWorkedExample.begin(), kWorkedExample.begin() + 3)},
+        {"empty", Bytes()},
+    };
+    const CString path = BuildTestPath("Poškozený test");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(ToWide(path), c.file);
+        MessageBoxScript boxes;
+        boxes.Then(IDOK);
+        EXPECT_TRUE(LoadTestFile(path).IsEmpty());
+        EXPECT_TRUE(
+            OneBox(boxes, "Test \"Poškozený test\" je poškozený a nelze jej otevřít.", "Chyba", kStopBox));
+    }
+}
+
+TEST_F(TestFileStorage, ATestTooLargeForMemoryIsRefusedAsTooLarge) {
+    // 400,000 questions take 2 GB, which a 32-bit process cannot get; 800,000 take 4.1 GB, more
+    // than it can even ask for. Each file is just large enough to announce them (29 bytes is the
+    // smallest question).
+    const CString path = BuildTestPath("Obří test");
+    for (const int32_t count : {400000, 800000}) {
+        SCOPED_TRACE(count);
+        HANDLE file = CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file);
+        DWORD written = 0;
+        WriteFile(file, &count, 4, &written, nullptr);
+        LARGE_INTEGER size;
+        size.QuadPart = 4 + 29LL * count;
+        SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+        EXPECT_TRUE(SetEndOfFile(file));
+        CloseHandle(file);
+
+        MessageBoxScript boxes;
+        boxes.Then(IDOK);
+        EXPECT_TRUE(LoadTestFile(path).IsEmpty());
+        EXPECT_TRUE(
+            OneBox(boxes, "Test \"Obří test\" je příliš velký a nelze jej otevřít.", "Chyba", kStopBox));
+    }
+}
+
+TEST_F(TestFileStorage, ATwentyThousandQuestionTestLoads) {
+    const QuestionArray test = FullLengthTest(20000); // about 103 MB
+    const CString path = BuildTestPath("Velký test");
+    ASSERT_TRUE(SaveTestFile(path, test));
+    const QuestionArray loaded = LoadTestFile(path);
+    ASSERT_EQ(20000, loaded.Count());
+    EXPECT_EQ(0, std::memcmp(test.Data(), loaded.Data(), sizeof(QuestionRecord) * 20000));
+}
+
+TEST_F(TestFileStorage, AFileThatCannotBeOpenedGetsTheFileErrorReport) {
+    const CString path = BuildTestPath("Zeměpis");
+    auto expectReport = [&](const char* format) {
+        MessageBoxScript boxes;
+        boxes.Then(IDOK);
+        EXPECT_TRUE(LoadTestFile(path).IsEmpty());
+        EXPECT_TRUE(OneBox(boxes, Formatted(format, path), kFrameworkTitle, kFileErrorBox));
+    };
+    expectReport("Soubor %s nebyl nalezen.");
+
+    WriteBytes(ToWide(path), kWorkedExample);
+    HANDLE holder = CreateFileW(ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+    expectReport("Soubor %s právě používá jiný program.");
+    CloseHandle(holder);
+
+    RemoveTree(Folder());
+    expectReport("Cesta k souboru %s je neplatná.");
+}
+
+TEST_F(TestFileStorage, LoadingLetsOthersReadAndKeepsNothingOpen) {
+    const CString path = BuildTestPath("Sdílený");
+    WriteBytes(ToWide(path), kWorkedExample);
+    HANDLE reader =
+        CreateFileW(ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, reader);
+    EXPECT_TRUE(SameQuestions(&kWorkedRecord, 1, LoadTestFile(path)));
+    CloseHandle(reader);
+
+    HANDLE exclusive =
+        CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(INVALID_HANDLE_VALUE, exclusive);
+    CloseHandle(exclusive);
+}
+
+TEST_F(TestFileStorage, AReadErrorMidwayIsReportedAndHandsOutNothing) {
+    const CString path = BuildTestPath("Vadný disk");
+    ASSERT_TRUE(SaveTestFile(path, FullLengthTest(450))); // three chunks
+    int reads = 0;
+    CFile::SetFaultHook([&](FileOperation operation) {
+        return operation == FileOperation::Read && ++reads == 2 ? DWORD(ERROR_CRC) : DWORD(0);
+    });
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    EXPECT_TRUE(LoadTestFile(path).IsEmpty());
+    EXPECT_TRUE(OneBox(boxes, Formatted("Při práci se souborem %s došlo k chybě.", path), kFrameworkTitle,
+                       kFileErrorBox));
+}
+
+TEST_F(TestFileStorage, ASaveThatFailsAtAnyStepKeepsTheOldTestAndLeavesNothingBehind) {
+    const CString path = BuildTestPath("Zeměpis");
+    ASSERT_TRUE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
+    const std::vector<std::wstring> oldFolder = FolderEntries(Folder());
+    const QuestionArray update = FullLengthTest(450); // 2.3 MB: three chunks
+
+    // A save that succeeds, watched: the steps a failure can hit, one write per chunk.
+    std::vector<FileOperation> steps;
+    CFile::SetFaultHook([&](FileOperation operation) {
+        steps.push_back(operation);
+        return DWORD(0);
+    });
+    ASSERT_TRUE(SaveTestFile(BuildTestPath("Pozorovaný"), update));
+    const std::vector<FileOperation> expectedSteps = {
+        FileOperation::Open,  FileOperation::Write, FileOperation::Write,   FileOperation::Write,
+        FileOperation::Flush, FileOperation::Close, FileOperation::Replace,
+    };
+    EXPECT_EQ(expectedSteps, steps);
+    DeleteFileW(ToWide(BuildTestPath("Pozorovaný")).c_str());
+
+    for (size_t k = 0; k < steps.size(); ++k) {
+        SCOPED_TRACE("the disk fills up at step " + std::to_string(k + 1));
+        size_t step = 0;
+        CFile::SetFaultHook([&](FileOperation) { return ++step > k ? DWORD(ERROR_DISK_FULL) : DWORD(0); });
+        MessageBoxScript boxes;
+        boxes.Then(IDOK);
+        EXPECT_FALSE(SaveTestFile(path, update));
+        EXPECT_TRUE(OneBox(boxes, Formatted("Při zápisu souboru %s došlo místo na disku.", path),
+                           kFrameworkTitle, kFileErrorBox));
+        EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+        EXPECT_EQ(oldFolder, FolderEntries(Folder()));
+    }
+
+    CFile::SetFaultHook(nullptr);
+    ASSERT_TRUE(SaveTestFile(path, update));
+    EXPECT_TRUE(SameQuestions(update.Data(), update.Count(), LoadTestFile(path)));
+}
+
+TEST_F(TestFileStorage, ATargetHeldForAMomentIsWaitedOut) {
+    const CString path = BuildTestPath("Chvíli držený");
+    int attempts = 0;
+    CFile::SetFaultHook([&](FileOperation operation) {
+        return operation == FileOperation::Replace && ++attempts <= 2 ? DWORD(ERROR_SHARING_VIOLATION)
+                                                                      : DWORD(0);
+    });
+    ASSERT_TRUE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
+    EXPECT_EQ(3, attempts);
+    EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+    EXPECT_EQ(1u, FolderEntries(Folder()).size());
+}
+
+TEST_F(TestFileStorage, ATargetHeldOpenByAnotherProgramIsNotReplaced) {
+    const CString path = BuildTestPath("Držený");
+    WriteBytes(ToWide(path), kWorkedExample);
+    const std::vector<std::wstring> oldFolder = FolderEntries(Folder());
+    HANDLE holder = CreateFileW(ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    const DWORD start = GetTickCount();
+    EXPECT_FALSE(SaveTestFile(path, ArrayOf({MakeRecord(0, {"jiná", "", "", "", ""})})));
+    EXPECT_LT(GetTickCount() - start, 3000u); // waited briefly, not for ever
+    CloseHandle(holder);
+
+    ASSERT_EQ(1u, boxes.Shown().size());
+    const CString& text = boxes.Shown()[0].text;
+    EXPECT_TRUE(text == Formatted("Soubor %s právě používá jiný program.", path) ||
+                text == Formatted("Přístup k souboru %s byl odepřen.", path))
+        << text.GetString();
+    EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+    EXPECT_EQ(oldFolder, FolderEntries(Folder()));
+}
+
+TEST_F(TestFileStorage, ASaveWhoseFileCannotBeMadeIsReported) {
+    const struct {
+        const char* name;
+        bool folderMissing;
+    } cases[] = {
+        {"Zeměpis", true},
+        {"Co?", false},
+        {"A|B", false},
+        {"<x>", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.folderMissing)
+            RemoveTree(Folder());
+        const CString path = BuildTestPath(c.name);
+        MessageBoxScript boxes;
+        boxes.Then(IDOK);
+        EXPECT_FALSE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
+        EXPECT_TRUE(OneBox(boxes, Formatted("Cesta k souboru %s je neplatná.", path), kFrameworkTitle,
+                           kFileErrorBox));
+        EXPECT_TRUE(FolderEntries(Folder()).empty()); // nothing left behind, no folder made
+        EXPECT_EQ(!c.folderMissing, GetFileAttributesW(Folder().c_str()) != INVALID_FILE_ATTRIBUTES);
+        CreateTestFolder();
+    }
+}
+} // namespace
