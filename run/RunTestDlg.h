@@ -11,7 +11,7 @@ class CRunTestDlg : public CDialog {
 public:
     CRunTestDlg();
 
-    QuestionRecord* m_questions = nullptr; // borrowed; the workflow owns and frees the array
+    const QuestionRecord* m_questions = nullptr; // borrowed, read only; the workflow owns and frees it
     int m_count = 0;
     int m_correct = 0;
     int m_wrong = 0;
