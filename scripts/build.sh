@@ -6,4 +6,6 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${1:-"$root/build"}
 cmake -S "$root" -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
       -DCMAKE_BUILD_TYPE=Release >/dev/null
+# The build runs a tool under Wine (the sample test), so the prefix comes first.
+"$root/scripts/make-prefix.sh" "$build_dir"
 cmake --build "$build_dir" -j2

@@ -13,17 +13,20 @@ shot=${1:-"$build_dir/kvizar-main-window.png"}
 source "$root/scripts/wine-env.sh" "$build_dir"
 exe="$build_dir/app/kvizar.exe"
 
+# A newcomer can press "Spustit test" at once: the sample test goes beside the exe, but only when
+# there is no test folder yet (the user's own tests are never touched).
+if [ ! -d "$build_dir/app/Kvizar" ]; then
+    mkdir -p "$build_dir/app/Kvizar"
+    cp "$build_dir"/samples/*.tst "$build_dir/app/Kvizar/"
+fi
+
 if [ -n "${DISPLAY:-}" ]; then
     cd "$(dirname "$exe")"
     exec wine "$exe"
 fi
 
 source "$root/scripts/xvfb.sh"
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    stop_xvfb
-}
-trap cleanup EXIT
+trap stop_wine_and_xvfb EXIT
 start_xvfb
 (cd "$(dirname "$exe")" && wine "$exe" >/dev/null 2>&1 &)
 "$root/scripts/screenshot.sh" "Kvizar 2004" "$shot"

@@ -11,11 +11,7 @@ build_dir=${1:-"$root/build"}
 
 source "$root/scripts/wine-env.sh" "$build_dir"
 source "$root/scripts/xvfb.sh"
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    stop_xvfb
-}
-trap cleanup EXIT
+trap stop_wine_and_xvfb EXIT
 start_xvfb
 
 # The fuzz run of the file decoder is one of the tests (fuzz_decoder, FUZZ_SECONDS long).

@@ -1,5 +1,6 @@
 # Sourced: start_xvfb starts a private X server (24-bit colour, fixed size, no window manager)
-# and exports DISPLAY; stop_xvfb ends it by process ID.
+# and exports DISPLAY; stop_xvfb ends it by process ID; stop_wine_and_xvfb also ends the build
+# prefix's Wine processes (use it as the EXIT trap, so nothing holds the caller's output open).
 start_xvfb() {
     local n=90
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
@@ -16,4 +17,8 @@ start_xvfb() {
 stop_xvfb() {
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     xvfb_pid=
+}
+stop_wine_and_xvfb() {
+    wineserver -k 2>/dev/null || true
+    stop_xvfb
 }

@@ -1,5 +1,7 @@
 #include "shell/MenuPanel.h"
 
+#include "authoring/EditTestWorkflow.h"
+#include "authoring/NewTestWorkflow.h"
 #include "platform/DC.h"
 #include "platform/Rect.h"
 #include "platform/WinApp.h"
@@ -93,13 +95,15 @@ LRESULT CMenuPanel::OnPanelExit(WPARAM, LPARAM) {
     return AfxGetThread()->GetMainWnd()->PostMessageA(WM_CLOSE, 0, 0);
 }
 
-// The new-test workflow.
+// The new-test workflow: name, questions, save.
 LRESULT CMenuPanel::OnPanelNew(WPARAM, LPARAM) {
+    NewTestWorkflow(*this);
     return 0;
 }
 
-// The edit workflow.
+// The edit workflow: pick, load, edit, save.
 LRESULT CMenuPanel::OnPanelEdit(WPARAM, LPARAM) {
+    EditTestWorkflow(*this);
     return 0;
 }
 

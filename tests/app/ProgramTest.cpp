@@ -2,21 +2,13 @@
 
 #include "app/MainFrame.h"
 #include "platform/Text.h"
+#include "tests/support/WindowTesting.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
-// KVIZAR_EXE is the build's Unix path; Wine sees the root file system as drive Z:.
-std::wstring ProgramPath() {
-    std::wstring path = L"Z:" + ToWide(KVIZAR_EXE);
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
-}
-
 // The program's own main window: other test exes may show frames with the same caption meanwhile.
 HWND WaitForWindow(const std::wstring& caption, DWORD processId, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
@@ -35,7 +27,7 @@ HWND WaitForWindow(const std::wstring& caption, DWORD processId, DWORD timeoutMs
 }
 
 TEST(Program, StartsShowsItsMainWindowAndEndsCleanlyWhenClosed) {
-    std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
+    std::wstring commandLine = L"\"" + WindowsPathOf(KVIZAR_EXE) + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};

@@ -139,8 +139,16 @@ void Robot::Hover(HWND window) const {
 
 void Robot::MouseClick(HWND window) const {
     Hover(window);
+    Press();
+    Release();
+}
+
+void Robot::Press() const {
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     Pause(50);
+}
+
+void Robot::Release() const {
     SendMouse(MOUSEEVENTF_LEFTUP);
     Pause(50);
 }

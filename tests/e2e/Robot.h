@@ -36,6 +36,9 @@ public:
     // Moves the real mouse pointer over the middle of a window, then clicks there.
     void Hover(HWND window) const;
     void MouseClick(HWND window) const;
+    // The left mouse button alone, wherever the pointer is.
+    void Press() const;
+    void Release() const;
 
     // Dialog controls of the other process.
     static std::wstring Text(HWND window);

@@ -3,7 +3,7 @@
 // boxes answered, and the bytes of every file it writes checked.
 
 #include "res/resource.h"
-#include "tests/e2e/Robot.h"
+#include "tests/e2e/ProgramSession.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,6 @@
 #include <vector>
 
 namespace {
-const int kRunButton = 1, kNewButton = 2, kEditButton = 3, kQuitButton = 4; // the panel's buttons
-const int kPane = 0xE900;
-
 struct Question {
     std::string text[5]; // Windows-1250: question, answers 1 to 4
     int correct;
@@ -39,34 +36,7 @@ std::string ExpectedFile(const std::vector<Question>& questions) {
     return bytes;
 }
 
-std::wstring ProgramPath() {
-    std::wstring path = L"Z:" + Wide1250(KVIZAR_EXE);
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
-}
-
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            const std::wstring path = folder + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
-class UserSession : public ::testing::Test {
+class UserSession : public ProgramSession {
 protected:
     void SetUp() override {
         // A fresh folder per code page, with nothing but the exe in it.
@@ -76,56 +46,10 @@ protected:
         RemoveTree(folder);
         ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
         const std::wstring exe = folder + L"\\kvizar.exe";
-        ASSERT_TRUE(CopyFileW(ProgramPath().c_str(), exe.c_str(), FALSE)) << Narrow(ProgramPath());
+        ASSERT_TRUE(CopyFileW(BuiltProgramPath().c_str(), exe.c_str(), FALSE)) << Narrow(BuiltProgramPath());
         testFile = folder + L"\\Kvizar\\" + Wide1250("Zkouška") + L".tst";
 
-        std::wstring commandLine = L"\"" + exe + L"\"";
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof startup;
-        ASSERT_TRUE(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                                   &startup, &process));
-        robot = new Robot(process.dwProcessId);
-        main = robot->WaitForWindow(Wide1250("Kvizar 2004, "), true, nullptr, 30000);
-        ASSERT_NE(nullptr, main) << "the main window did not appear";
-        pane = GetDlgItem(main, kPane);
-    }
-
-    void TearDown() override {
-        if (process.hProcess) {
-            // The robot always ends the program, whatever happened.
-            if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
-                TerminateProcess(process.hProcess, 99);
-            WaitForSingleObject(process.hProcess, 10000);
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
-        }
-        delete robot;
-    }
-
-    void ClickImageButton(int id) { robot->MouseClick(GetDlgItem(pane, id)); }
-
-    // Waits for a message box, checks its text, kind and owner, and presses button.
-    void ExpectBox(const char* title, const char* text, bool yesNo, HWND owner, int button, HWND except = nullptr) {
-        ShownMessageBox shown;
-        ASSERT_TRUE(robot->WaitForMessageBox(Wide1250(title), shown, except));
-        if (text) {
-            EXPECT_EQ(Narrow(Wide1250(text)), Narrow(shown.text));
-        }
-        EXPECT_EQ(yesNo, shown.yesNo) << title;
-        if (owner) {
-            EXPECT_EQ(owner, shown.owner) << "the box \"" << Narrow(shown.text) << "\" has another owner";
-        }
-        ASSERT_TRUE(robot->Answer(shown, button));
-    }
-
-    bool WaitForText(HWND dialog, int id, const char* text) const {
-        const std::wstring wanted = Wide1250(text);
-        for (int i = 0; i < 250; ++i) {
-            if (Robot::ItemText(dialog, id) == wanted)
-                return true;
-            Sleep(20);
-        }
-        return false;
+        Start(exe);
     }
 
     void Fill(HWND sheet, const Question& q) {
@@ -134,15 +58,6 @@ protected:
             Robot::Type(sheet, fields[i], Wide1250(q.text[i].c_str()));
         Robot::Click(sheet, IDC_OPTION1 + q.correct);
         ASSERT_TRUE(WaitCheck(sheet, IDC_OPTION1 + q.correct));
-    }
-
-    bool WaitCheck(HWND dialog, int id) const {
-        for (int i = 0; i < 250; ++i) {
-            if (Robot::IsChecked(dialog, id))
-                return true;
-            Sleep(20);
-        }
-        return false;
     }
 
     void ExpectShown(HWND sheet, const Question& q) {
@@ -165,9 +80,6 @@ public:
 
 protected:
     std::wstring folder, testFile;
-    PROCESS_INFORMATION process = {};
-    Robot* robot = nullptr;
-    HWND main = nullptr, pane = nullptr;
     std::vector<Question> test = {
         {{"Hlavní město České republiky?", "Brno", "Praha", "Ostrava", "Plzeň"}, 1},
         {{"Kolik nohou má pavouk?", "osm", "šest", "čtyři", "deset"}, 0},
@@ -298,11 +210,7 @@ void UserSession::RunTest() {
 }
 
 void UserSession::EditUnchanged() {
-    ClickImageButton(kEditButton);
-    HWND picker = robot->WaitForWindow(Wide1250("Editovat test"));
-    ASSERT_NE(nullptr, picker);
-    Robot::Click(picker, IDOK);
-    HWND sheet = robot->WaitForWindow(Wide1250("Editace testu"));
+    HWND sheet = PickFirstTest(kEditButton, "Editovat test", "Editace testu");
     ASSERT_NE(nullptr, sheet);
     EXPECT_EQ(GetDlgItem(sheet, IDCANCEL), Robot::FocusOf(sheet)) << "the edit sheet opens on Storno";
     ExpectShown(sheet, test[0]);
@@ -315,11 +223,7 @@ void UserSession::EditUnchanged() {
 }
 
 void UserSession::CancelEditing() {
-    ClickImageButton(kEditButton);
-    HWND picker = robot->WaitForWindow(Wide1250("Editovat test"));
-    ASSERT_NE(nullptr, picker);
-    Robot::Click(picker, IDOK);
-    HWND sheet = robot->WaitForWindow(Wide1250("Editace testu"));
+    HWND sheet = PickFirstTest(kEditButton, "Editovat test", "Editace testu");
     ASSERT_NE(nullptr, sheet);
     Robot::Type(sheet, IDC_QUESTION, Wide1250("Změněná otázka"));
     Robot::Click(sheet, IDC_NEXT);
@@ -335,11 +239,7 @@ void UserSession::CancelEditing() {
 }
 
 void UserSession::EditChanged() {
-    ClickImageButton(kEditButton);
-    HWND picker = robot->WaitForWindow(Wide1250("Editovat test"));
-    ASSERT_NE(nullptr, picker);
-    Robot::Click(picker, IDOK);
-    HWND sheet = robot->WaitForWindow(Wide1250("Editace testu"));
+    HWND sheet = PickFirstTest(kEditButton, "Editovat test", "Editace testu");
     ASSERT_NE(nullptr, sheet);
     test[0] = {{"Které město je hlavní?", "Brno", "Praha", "Ostrava", "Žďár"}, 3};
     Fill(sheet, test[0]);
@@ -350,13 +250,7 @@ void UserSession::EditChanged() {
     EXPECT_EQ(ExpectedFile(test), ReadFileBytes(testFile));
 }
 
-void UserSession::Quit() {
-    ClickImageButton(kQuitButton);
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 15000)) << "Ukončit did not end the program";
-    DWORD exitCode = 99;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    EXPECT_EQ(0u, exitCode);
-}
+void UserSession::Quit() { QuitWithButton(); }
 
 TEST_F(UserSession, WritesRunsEditsAndQuits) {
     const char* expectedCodePage = getenv("KVIZAR_EXPECT_ACP");

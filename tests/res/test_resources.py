@@ -23,7 +23,7 @@ import make_images  # noqa: E402
 
 WINDRES = os.environ.get("WINDRES", "i686-w64-mingw32-windres")
 
-RT_BITMAP, RT_MENU, RT_DIALOG, RT_GROUP_ICON, RT_MANIFEST = 2, 4, 5, 14, 24
+RT_BITMAP, RT_MENU, RT_DIALOG, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 2, 4, 5, 14, 16, 24
 WS_CHILD, WS_VISIBLE, WS_DISABLED = 0x40000000, 0x10000000, 0x08000000
 WS_BORDER, WS_VSCROLL, WS_GROUP, WS_TABSTOP = 0x00800000, 0x00200000, 0x00020000, 0x00010000
 # WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, and DS_SETFONT for the FONT statement.
@@ -111,6 +111,30 @@ DIALOGS = {
 }
 
 CLASS_ORDINALS = {0x80: "button", 0x81: "edit", 0x82: "static", 0x83: "listbox"}
+
+
+def version_strings(data):
+    """The string tables of a VS_VERSIONINFO block: {language block: {name: value}}."""
+    def node(pos):
+        length, value_length, kind = struct.unpack_from("<HHH", data, pos)
+        end = data.index(b"\0\0", pos + 6)
+        while (end - pos - 6) % 2:
+            end = data.index(b"\0\0", end + 1)
+        key = data[pos + 6:end].decode("utf-16-le")
+        value_at = (end + 2 + 3) & ~3
+        value = data[value_at:value_at + value_length * 2].decode("utf-16-le").rstrip("\0") if kind == 1 else None
+        child = (value_at + (value_length * 2 if kind == 1 else value_length) + 3) & ~3
+        children = []
+        while child < pos + length:
+            children.append(node(child))
+            child = (child + struct.unpack_from("<H", data, child)[0] + 3) & ~3
+        return key, value, children
+
+    key, _, children = node(0)
+    assert key == "VS_VERSION_INFO", key
+    return {table: {name: value for name, value, _ in strings}
+            for block, _, tables in children if block == "StringFileInfo"
+            for table, _, strings in tables}
 
 
 class Reader:
@@ -227,6 +251,17 @@ class CompiledResources(unittest.TestCase):
         for number, name in ((131, "quit"), (134, "run"), (135, "new"), (136, "edit")):
             with self.subTest(bitmap=number), open(os.path.join(HERE, name + ".bmp"), "rb") as f:
                 self.assertEqual(self.res[(RT_BITMAP, number)], f.read()[14:])
+
+    def test_version_names_the_product_in_czech_and_english(self):
+        tables = version_strings(self.res[(RT_VERSION, 1)])
+        self.assertEqual(set(tables), {"040504B0", "040904B0"})
+        for table in tables.values():
+            self.assertEqual(table["ProductName"], "Kvizar 2004")
+            self.assertEqual(table["FileVersion"], "1.0.0.0")
+            self.assertEqual(table["ProductVersion"], "1.0.0.0")
+            self.assertEqual(table["OriginalFilename"], "kvizar.exe")
+        self.assertIn("testů", tables["040504B0"]["FileDescription"])
+        self.assertIn("tests", tables["040904B0"]["FileDescription"])
 
     def test_manifest_asks_for_common_controls_6_and_nothing_else(self):
         ns = "{urn:schemas-microsoft-com:asm.v1}"

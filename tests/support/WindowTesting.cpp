@@ -1,5 +1,7 @@
 #include "tests/support/WindowTesting.h"
 
+#include "platform/Text.h"
+
 void PumpMessages() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -25,4 +27,12 @@ COLORREF ClientPixel(HWND window, int x, int y) {
     const COLORREF color = GetPixel(dc, x, y);
     ReleaseDC(window, dc);
     return color;
+}
+
+std::wstring WindowsPathOf(const char* unixPath) {
+    std::wstring path = L"Z:" + ToWide(unixPath);
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path;
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 // Dispatches every queued message of this thread.
 void PumpMessages();
@@ -13,3 +14,6 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 // The colour of one pixel of a window's client area as it is on the screen.
 COLORREF ClientPixel(HWND window, int x, int y);
+
+// A build path (Unix) as the Windows programs under Wine see it: the root file system is drive Z:.
+std::wstring WindowsPathOf(const char* unixPath);

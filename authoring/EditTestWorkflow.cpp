@@ -1,0 +1,30 @@
+#include "authoring/EditTestWorkflow.h"
+
+#include "authoring/EditQuestionsDlg.h"
+#include "storage/EditSelectDlg.h"
+#include "storage/TestFile.h"
+#include "storage/TestFolder.h"
+
+namespace {
+// Loads the test, lets the user edit it and saves it back; true once it is saved. The file is
+// not held open meanwhile, and the questions are freed when this returns, on every path.
+bool EditTest(const CString& path) {
+    QuestionArray questions = LoadTestFile(path);
+    if (questions.IsEmpty())
+        return false; // the user has been told why
+    CEditQuestionsDlg sheet;
+    sheet.m_questions = questions.Data();
+    sheet.m_count = questions.Count();
+    if (sheet.DoModal() != IDOK)
+        return false; // the file stays as it was
+    return SaveTestFile(path, questions);
+}
+} // namespace
+
+void EditTestWorkflow(CWnd& panel) {
+    CEditSelectDlg picker;
+    if (picker.DoModal() != IDOK)
+        return;
+    if (EditTest(BuildTestPath(picker.m_testName)))
+        panel.MessageBoxA("Test byl uložen!", "Kvizar 2004", MB_OK | MB_ICONINFORMATION);
+}

@@ -1,0 +1,46 @@
+#include "authoring/NewTestDlg.h"
+
+#include "platform/DataExchange.h"
+#include "platform/File.h"
+#include "res/resource.h"
+#include "storage/TestFolder.h"
+#include "storage/TestName.h"
+
+CNewTestDlg::CNewTestDlg(CWnd* parent) : CDialog(IDD_NEW_TEST, parent) {}
+
+void CNewTestDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Text(pDX, IDC_TEST_NAME, m_testName);
+    DDX_Text(pDX, IDC_QUESTION_COUNT, m_count);
+}
+
+void CNewTestDlg::OnOK() {
+    // A count that is no number has been refused with its own message; the checks still run, on
+    // the count held before, and the final exchange refuses it again.
+    UpdateData(TRUE);
+    if (m_testName.IsEmpty()) {
+        Refuse("Musíte zadat název testu!", IDC_TEST_NAME);
+    } else if (!IsUsableTestName(m_testName)) {
+        Refuse("Tento název testu nelze použít jako název souboru!", IDC_TEST_NAME);
+    } else if (m_count < 1) {
+        Refuse("Počet otázek musí být větší než nula!", IDC_QUESTION_COUNT);
+    } else if (m_count > kMaxQuestionCount) {
+        CString text;
+        text.Format("Počet otázek nesmí být větší než %d!", kMaxQuestionCount);
+        Refuse(text, IDC_QUESTION_COUNT);
+    } else if (TestExists()) {
+        Refuse("Test s tímto jménem už existuje!", 0);
+    } else {
+        CDialog::OnOK();
+    }
+}
+
+void CNewTestDlg::Refuse(const char* text, int focusId) {
+    MessageBoxA(text, "Chyba", MB_OK | MB_ICONSTOP);
+    if (focusId != 0)
+        GetDlgItem(focusId).SetFocus();
+}
+
+bool CNewTestDlg::TestExists() const {
+    CFile probe;
+    return probe.Open(BuildTestPath(m_testName), CFile::modeRead) != FALSE;
+}

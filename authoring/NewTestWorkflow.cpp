@@ -1,0 +1,34 @@
+#include "authoring/NewTestWorkflow.h"
+
+#include "authoring/CreateQuestionsDlg.h"
+#include "authoring/NewTestDlg.h"
+#include "storage/TestFile.h"
+#include "storage/TestFolder.h"
+
+#include <new>
+
+namespace {
+// Lets the user fill a fresh test and saves it; true once it is saved. The questions are freed
+// when this returns, on every path.
+bool WriteNewTest(const CString& name, int count) {
+    QuestionArray questions = QuestionArray::AllocateFresh(count);
+    if (questions.IsEmpty())
+        throw std::bad_alloc(); // reported where the command's handler is called
+    CCreateQuestionsDlg sheet;
+    sheet.m_questions = questions.Data();
+    sheet.m_count = questions.Count();
+    if (sheet.DoModal() != IDOK)
+        return false;
+    // Only a finished test creates the folder.
+    CreateTestFolder();
+    return SaveTestFile(BuildTestPath(name), questions);
+}
+} // namespace
+
+void NewTestWorkflow(CWnd& panel) {
+    CNewTestDlg nameDlg;
+    if (nameDlg.DoModal() != IDOK)
+        return;
+    if (WriteNewTest(nameDlg.m_testName, nameDlg.m_count))
+        panel.MessageBoxA("Test byl úspěšně vytvořen!", "Kvizar 2004", MB_OK | MB_ICONINFORMATION);
+}

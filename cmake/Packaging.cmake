@@ -1,0 +1,19 @@
+# The portable ZIP and the per-user installer: the exe and a Kvizar folder with the sample test.
+install(TARGETS kvizar RUNTIME DESTINATION .)
+install(DIRECTORY ${KVIZAR_SAMPLE_DIR}/ DESTINATION Kvizar FILES_MATCHING PATTERN "*.tst")
+
+set(CPACK_PACKAGE_NAME "Kvizar2004")
+set(CPACK_PACKAGE_VENDOR "Tým Kvizar 2004")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Kvizar 2004: tvorba a spouštění testů s výběrem odpovědí")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "Kvizar 2004")
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Kvizar2004")
+set(CPACK_SYSTEM_NAME "win32")
+set(CPACK_GENERATOR "ZIP;NSIS")
+set(CPACK_NSIS_PACKAGE_NAME "Kvizar 2004")
+set(CPACK_NSIS_DISPLAY_NAME "Kvizar 2004")
+set(CPACK_NSIS_MUI_ICON "${CMAKE_SOURCE_DIR}/res/kvizar.ico")
+set(CPACK_NSIS_MUI_UNIICON "${CMAKE_SOURCE_DIR}/res/kvizar.ico")
+# Our own installer script (cmake/NSIS.template.in): per user, no elevation.
+list(APPEND CMAKE_MODULE_PATH ${CMAKE_SOURCE_DIR}/cmake)
+include(CPack)

@@ -1,0 +1,9 @@
+#pragma once
+// Which names can become tests: a test's name is its file's name in the test folder.
+
+#include "platform/String.h"
+
+// True when "<name>.tst" is a file name Windows can hold in the test folder: not empty, no
+// reserved or control characters, no device name (CON, NUL, COM1, LPT1 ... with or without an
+// extension), no trailing dot, and a full path within MAX_PATH. A name of spaces is a name.
+bool IsUsableTestName(const CString& name);

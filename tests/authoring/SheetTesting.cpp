@@ -1,0 +1,107 @@
+#include "tests/authoring/SheetTesting.h"
+
+#include "platform/Text.h"
+#include "res/resource.h"
+
+#include <string>
+
+namespace {
+const int kTextControls[kTextFieldCount] = {IDC_QUESTION, IDC_ANSWER1, IDC_ANSWER2, IDC_ANSWER3, IDC_ANSWER4};
+
+std::function<void()>& LaterStep() {
+    static std::function<void()> step;
+    return step;
+}
+
+void CALLBACK RunLaterStep(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    KillTimer(hwnd, id);
+    auto step = std::move(LaterStep());
+    LaterStep() = nullptr;
+    if (step)
+        step();
+}
+
+int CheckedOption(const CWnd& sheet) {
+    int checked = -1;
+    for (int i = 0; i < 4; ++i) {
+        if (SendMessageW(sheet.GetDlgItem(IDC_OPTION1 + i), BM_GETCHECK, 0, 0) == BST_CHECKED)
+            checked = checked == -1 ? i : -2; // -2: more than one
+    }
+    return checked;
+}
+} // namespace
+
+::testing::AssertionResult ExpectSheet(const CWnd& sheet, int previousId, const SheetState& expected) {
+    CString label;
+    label.Format("Otázka č. %d", expected.number);
+    const CString shownLabel = sheet.GetDlgItemTextA(IDC_QUESTION_LABEL);
+    const CString caption = sheet.GetDlgItemTextA(IDC_NEXT);
+    const bool previousEnabled = IsWindowEnabled(sheet.GetDlgItem(previousId)) != FALSE;
+    if (shownLabel != label || caption != expected.nextCaption ||
+        previousEnabled != expected.previousEnabled || !IsWindowEnabled(sheet.GetDlgItem(IDC_NEXT)))
+        return ::testing::AssertionFailure()
+               << "label \"" << shownLabel.GetString() << "\", forward \"" << caption.GetString()
+               << "\", backward " << (previousEnabled ? "enabled" : "disabled") << "; expected \""
+               << label.GetString() << "\", \"" << expected.nextCaption << "\", "
+               << (expected.previousEnabled ? "enabled" : "disabled");
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ExpectShown(const CWnd& sheet, const SheetTexts& texts, int option) {
+    for (int i = 0; i < kTextFieldCount; ++i) {
+        const CString shown = sheet.GetDlgItemTextA(kTextControls[i]);
+        if (shown != texts[i])
+            return ::testing::AssertionFailure() << "field " << i << " shows \"" << shown.GetString()
+                                                 << "\", expected \"" << texts[i] << "\"";
+    }
+    const int checked = CheckedOption(sheet);
+    if (checked != option)
+        return ::testing::AssertionFailure() << "option " << checked << " checked, expected " << option;
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ExpectRecord(const QuestionRecord& record, const SheetTexts& texts, int correct) {
+    for (int i = 0; i < kTextFieldCount; ++i) {
+        if (std::string(record.text[i]) != texts[i])
+            return ::testing::AssertionFailure()
+                   << "field " << i << " holds \"" << record.text[i] << "\", expected \"" << texts[i] << "\"";
+    }
+    if (record.correct != correct)
+        return ::testing::AssertionFailure()
+               << "correct index " << record.correct << ", expected " << correct;
+    return ::testing::AssertionSuccess();
+}
+
+void TypeQuestion(const CWnd& sheet, const SheetTexts& texts, int option) {
+    for (int i = 0; i < kTextFieldCount; ++i)
+        TypeInto(sheet.GetDlgItem(kTextControls[i]), texts[i]);
+    Click(sheet, IDC_OPTION1 + option);
+}
+
+void TypeInto(const CWnd& control, const char* text) {
+    SendMessageW(control, EM_SETSEL, 0, -1);
+    SendMessageW(control, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+}
+
+void Click(const CWnd& dialog, int id) {
+    const HWND button = dialog.GetDlgItem(id);
+    if (IsWindowEnabled(button))
+        SendMessageW(button, BM_CLICK, 0, 0);
+}
+
+void PressKey(const CWnd& dialog, const CWnd& control, UINT key) {
+    PostMessageW(control, WM_KEYDOWN, key, 1);
+    PostMessageW(control, WM_KEYUP, key, 0xC0000001);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!IsDialogMessageW(dialog, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+}
+
+void RunLater(const CWnd& dialog, std::function<void()> step) {
+    LaterStep() = std::move(step);
+    SetTimer(dialog, 1, 20, RunLaterStep);
+}

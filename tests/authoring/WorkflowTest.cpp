@@ -1,0 +1,343 @@
+// "Nový test" and "Editovat test" from start to end on the real test folder beside this exe:
+// the real dialogs driven from inside their modal loops, the files checked byte by byte against
+// bytes written out here.
+
+#include "authoring/CreateQuestionsDlg.h"
+#include "authoring/EditQuestionsDlg.h"
+#include "authoring/EditTestWorkflow.h"
+#include "authoring/NewTestWorkflow.h"
+#include "platform/ListBox.h"
+#include "platform/Text.h"
+#include "platform/WinApp.h"
+#include "res/resource.h"
+#include "tests/authoring/SheetTesting.h"
+#include "tests/authoring/TestFolderFiles.h"
+#include "tests/support/MessageBoxScript.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace {
+using Script = std::function<void(CDialog&)>;
+
+class Workflow : public TestFolderCase {
+protected:
+    void SetUp() override {
+        TestFolderCase::SetUp();
+        ASSERT_TRUE(
+            panel.CreateEx(0, AfxRegisterWndClass(0), "panel", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+    }
+
+    // Every dialog the workflow opens is driven by the step given for its template; a dialog
+    // without one fails the test and is cancelled.
+    void Drive(std::map<UINT, Script> steps) {
+        CDialog::SetTestScript([steps = std::move(steps)](CDialog& d) {
+            const auto step = steps.find(d.GetTemplateId());
+            if (step != steps.end()) {
+                step->second(d);
+                return;
+            }
+            ADD_FAILURE() << "unexpected dialog " << d.GetTemplateId();
+            ::EndDialog(d.m_hWnd, IDCANCEL);
+        });
+    }
+
+    // The success message: owned by the panel, the information icon and the program's title.
+    void ExpectSuccess(const MessageBoxScript& boxes, const char* text) {
+        ASSERT_TRUE(OneBox(boxes, text, "Kvizar 2004", MB_OK | MB_ICONINFORMATION));
+        EXPECT_EQ(panel.m_hWnd, boxes.Shown()[0].owner);
+    }
+
+    CWnd panel;
+};
+
+Script NameStep(const char* name, const char* count) {
+    return [name, count](CDialog& d) {
+        d.SetDlgItemTextA(IDC_TEST_NAME, name);
+        d.SetDlgItemTextA(IDC_QUESTION_COUNT, count);
+        Click(d, IDOK);
+    };
+}
+
+// Clicks the forward button through to "Dokončit", changing nothing.
+Script PageThroughStep() {
+    return [](CDialog& d) {
+        auto& sheet = static_cast<CQuestionSheetDlg&>(d);
+        for (int guard = 0; guard < 1000 && IsWindowEnabled(d.GetDlgItem(IDC_NEXT)) &&
+                            d.GetDlgItemTextA(IDC_NEXT) != CString("Dokončit");
+             ++guard)
+            Click(d, IDC_NEXT);
+        const int last = sheet.m_current;
+        Click(d, IDC_NEXT);
+        EXPECT_EQ(last + 1, sheet.m_current) << "Dokončit ended the sheet";
+    };
+}
+
+Script PickStep(const char* name) {
+    return [name](CDialog& d) {
+        CListBox list;
+        list.Attach(d.GetDlgItem(IDC_TEST_LIST));
+        SendMessageW(list, LB_SELECTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(ToWide(name).c_str()));
+        list.Detach();
+        Click(d, IDOK);
+    };
+}
+
+// One question, correct index 0, and five empty texts of length 1 (the NUL alone).
+Bytes OneEmptyQuestion() {
+    return {1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0,
+            0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0};
+}
+
+// Three questions in Windows-1250 with every correct option but one, and a text that fills its field.
+Bytes StoredTest() {
+    Bytes bytes;
+    PutInt(bytes, 3);
+    PutQuestion(bytes, 1, {"Kolik je 2+2?", "3", "4", "5", "22"});
+    PutQuestion(bytes, 3, {"Žluťoučký kůň úpěl ďábelské ódy", "ě", "š", "č", "ř"});
+    PutQuestion(bytes, 0, {std::string(1023, 'x'), "", "a b", "", "Čtvrtá"});
+    return bytes;
+}
+
+TEST_F(Workflow, NewTestWithOneEmptyQuestionIsThe33ByteFileAndCreatesTheFolder) {
+    ASSERT_EQ(33u, OneEmptyQuestion().size());
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    const Script sheet = [](CDialog& d) {
+        EXPECT_FALSE(FolderExists(Folder())) << "no folder before the test is finished";
+        Click(d, IDC_NEXT);
+    };
+    Drive({{IDD_NEW_TEST, NameStep("Prázdný", "1")}, {IDD_CREATE_QUESTIONS, sheet}});
+    NewTestWorkflow(panel);
+    ExpectSuccess(boxes, "Test byl úspěšně vytvořen!");
+    EXPECT_EQ(OneEmptyQuestion(), ReadBytes(TestFileOf("Prázdný")));
+    EXPECT_EQ(std::vector<std::wstring>{L"Pr\u00e1zdn\u00fd.tst"}, FolderEntries(Folder()))
+        << "nothing else is left";
+}
+
+// What was typed, in question order, in the format's bytes: the first question is the format's
+// worked example, the Czech letters are their Windows-1250 bytes.
+TEST_F(Workflow, NewTestWritesWhatWasTypedInQuestionOrder) {
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    const Script sheet = [](CDialog& d) {
+        TypeQuestion(d, {"2+2?", "3", "4", "5", "22"}, 1);
+        Click(d, IDC_NEXT);
+        TypeQuestion(d, {"Žluťoučký kůň?", "ano", "ne", "", "snad"}, 3);
+        Click(d, IDC_NEXT);
+    };
+    Drive({{IDD_NEW_TEST, NameStep("Zkouška 1", "2")}, {IDD_CREATE_QUESTIONS, sheet}});
+    NewTestWorkflow(panel);
+    Bytes expected = kWorkedExample;
+    expected[0] = 2; // two questions
+    PutQuestion(expected, 3, {"\x8Elu\x9Dou\xE8k\xFD k\xF9\xF2?", "ano", "ne", "", "snad"});
+    EXPECT_EQ(expected, ReadBytes(TestFileOf("Zkouška 1")));
+    ExpectSuccess(boxes, "Test byl úspěšně vytvořen!");
+}
+
+TEST_F(Workflow, AcceptingTheNameDialogUnchangedGivesTenQuestionsNamedNovyTest) {
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    int count = 0;
+    const Script sheet = [&count](CDialog& d) {
+        count = static_cast<CCreateQuestionsDlg&>(d).m_count;
+        PageThroughStep()(d);
+    };
+    Drive({{IDD_NEW_TEST, [](CDialog& d) { Click(d, IDOK); }}, {IDD_CREATE_QUESTIONS, sheet}});
+    NewTestWorkflow(panel);
+    EXPECT_EQ(10, count);
+    Bytes expected;
+    PutInt(expected, 10);
+    for (int i = 0; i < 10; ++i)
+        PutQuestion(expected, 0, {"", "", "", "", ""});
+    EXPECT_EQ(expected, ReadBytes(TestFileOf("Nový test")));
+}
+
+TEST_F(Workflow, CancellingEitherDialogWritesNothingAndCreatesNoFolder) {
+    {
+        Drive({{IDD_NEW_TEST, [](CDialog& d) { PressKey(d, d.GetDlgItem(IDC_TEST_NAME), VK_ESCAPE); }}});
+        NewTestWorkflow(panel); // no question asked, no sheet
+    }
+    {
+        MessageBoxScript boxes;
+        boxes.Then(IDYES);
+        const Script sheet = [](CDialog& d) {
+            TypeQuestion(d, {"otázka", "a", "b", "c", "d"}, 2);
+            Click(d, IDC_NEXT);
+            Click(d, IDCANCEL);
+        };
+        Drive({{IDD_NEW_TEST, NameStep("Zrušený", "2")}, {IDD_CREATE_QUESTIONS, sheet}});
+        NewTestWorkflow(panel);
+        ASSERT_EQ(1u, boxes.Shown().size());
+        EXPECT_STREQ("Opravdu chcete ukončit tvorbu testu?", boxes.Shown()[0].text);
+    }
+    EXPECT_FALSE(FolderExists(Folder()));
+}
+
+// A file of the new test's name that appears while the questions are typed is replaced; one that
+// cannot be written then is reported, keeps its content, and no success is claimed.
+TEST_F(Workflow, NewTestOverAFileThatAppearedMeanwhile) {
+    const Bytes other = {0x07, 0x07, 0x07};
+    {
+        MessageBoxScript boxes;
+        boxes.Then(IDOK);
+        const Script sheet = [&other](CDialog& d) {
+            WriteTest("Souběh", other);
+            Click(d, IDC_NEXT);
+        };
+        Drive({{IDD_NEW_TEST, NameStep("Souběh", "1")}, {IDD_CREATE_QUESTIONS, sheet}});
+        NewTestWorkflow(panel);
+        EXPECT_EQ(OneEmptyQuestion(), ReadBytes(TestFileOf("Souběh")));
+        ExpectSuccess(boxes, "Test byl úspěšně vytvořen!");
+    }
+    RemoveTree(Folder());
+    {
+        MessageBoxScript boxes;
+        boxes.Then(IDOK); // the file error, not a success
+        std::unique_ptr<LockedFile> held;
+        const Script sheet = [&](CDialog& d) {
+            WriteTest("Souběh", other);
+            held = std::make_unique<LockedFile>(TestFileOf("Souběh"));
+            Click(d, IDC_NEXT);
+        };
+        Drive({{IDD_NEW_TEST, NameStep("Souběh", "1")}, {IDD_CREATE_QUESTIONS, sheet}});
+        NewTestWorkflow(panel);
+        ASSERT_TRUE(held && held->IsHeld());
+        held.reset();
+        ASSERT_EQ(1u, boxes.Shown().size());
+        EXPECT_STRNE("Test byl úspěšně vytvořen!", boxes.Shown()[0].text);
+        EXPECT_EQ(other, ReadBytes(TestFileOf("Souběh")));
+        EXPECT_EQ(std::vector<std::wstring>{L"Soub\u011bh.tst"}, FolderEntries(Folder()))
+            << "no temporary file left";
+    }
+}
+
+// The longest name the dialog lets through can still be saved.
+TEST_F(Workflow, TheLongestAcceptedNameSaves) {
+    const size_t longest = MAX_PATH - 1 - (Folder().size() + 1) - 4;
+    const std::string name(longest, 'd');
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    Drive({{IDD_NEW_TEST, NameStep(name.c_str(), "1")}, {IDD_CREATE_QUESTIONS, PageThroughStep()}});
+    NewTestWorkflow(panel);
+    ExpectSuccess(boxes, "Test byl úspěšně vytvořen!");
+    EXPECT_EQ(OneEmptyQuestion(), ReadBytes(TestFileOf(name.c_str())));
+}
+
+TEST_F(Workflow, EditingWithoutChangesRewritesTheFileByteForByte) {
+    WriteTest("Uložený", StoredTest());
+    WriteTest("Jiný", OneEmptyQuestion());
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    const Script sheet = [](CDialog& d) {
+        EXPECT_EQ(3, static_cast<CEditQuestionsDlg&>(d).m_count);
+        EXPECT_TRUE(ExpectShown(d, {"Kolik je 2+2?", "3", "4", "5", "22"}, 1));
+        PageThroughStep()(d);
+    };
+    Drive({{IDD_EDIT_SELECT, PickStep("Uložený")}, {IDD_EDIT_QUESTIONS, sheet}});
+    EditTestWorkflow(panel);
+    ExpectSuccess(boxes, "Test byl uložen!");
+    EXPECT_EQ(StoredTest(), ReadBytes(TestFileOf("Uložený")));
+    EXPECT_EQ(OneEmptyQuestion(), ReadBytes(TestFileOf("Jiný")));
+}
+
+TEST_F(Workflow, EditingWritesTheChangesInPlace) {
+    WriteTest("Uložený", StoredTest());
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    const Script sheet = [](CDialog& d) {
+        Click(d, IDC_NEXT);
+        TypeQuestion(d, {"Kratší", "a", "b", "c", "d"}, 0);
+        Click(d, IDC_NEXT);
+        TypeInto(d.GetDlgItem(IDC_QUESTION), "krátká");
+        Click(d, IDC_NEXT);
+    };
+    Drive({{IDD_EDIT_SELECT, PickStep("Uložený")}, {IDD_EDIT_QUESTIONS, sheet}});
+    EditTestWorkflow(panel);
+    Bytes expected;
+    PutInt(expected, 3);
+    PutQuestion(expected, 1, {"Kolik je 2+2?", "3", "4", "5", "22"});
+    PutQuestion(expected, 0, {"Kratší", "a", "b", "c", "d"});
+    PutQuestion(expected, 0, {"krátká", "", "a b", "", "Čtvrtá"});
+    EXPECT_EQ(expected, ReadBytes(TestFileOf("Uložený"))) << "shorter texts leave no old bytes behind";
+    ExpectSuccess(boxes, "Test byl uložen!");
+}
+
+TEST_F(Workflow, CancellingTheEditLeavesTheFileAsItWas) {
+    WriteTest("Uložený", StoredTest());
+    MessageBoxScript boxes;
+    boxes.Then(IDYES);
+    const Script sheet = [](CDialog& d) {
+        TypeQuestion(d, {"změna", "a", "b", "c", "d"}, 2);
+        Click(d, IDC_NEXT);
+        TypeQuestion(d, {"další změna", "a", "b", "c", "d"}, 2);
+        Click(d, IDC_NEXT);
+        Click(d, IDCANCEL);
+    };
+    Drive({{IDD_EDIT_SELECT, PickStep("Uložený")}, {IDD_EDIT_QUESTIONS, sheet}});
+    EditTestWorkflow(panel);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_STREQ("Opravdu chcete ukončit editaci testu?", boxes.Shown()[0].text);
+    EXPECT_EQ(StoredTest(), ReadBytes(TestFileOf("Uložený")));
+}
+
+// A file that cannot be written after editing is reported; it keeps its old content and nothing
+// claims success.
+TEST_F(Workflow, AnEditThatCannotBeSavedLeavesTheFileIntact) {
+    WriteTest("Uložený", StoredTest());
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    std::unique_ptr<LockedFile> held;
+    const Script sheet = [&held](CDialog& d) {
+        TypeQuestion(d, {"změna", "a", "b", "c", "d"}, 2);
+        held = std::make_unique<LockedFile>(TestFileOf("Uložený"));
+        PageThroughStep()(d);
+    };
+    Drive({{IDD_EDIT_SELECT, PickStep("Uložený")}, {IDD_EDIT_QUESTIONS, sheet}});
+    EditTestWorkflow(panel);
+    ASSERT_TRUE(held && held->IsHeld());
+    held.reset();
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_STRNE("Test byl uložen!", boxes.Shown()[0].text);
+    EXPECT_EQ(StoredTest(), ReadBytes(TestFileOf("Uložený")));
+    EXPECT_EQ(std::vector<std::wstring>{L"Ulo\u017een\u00fd.tst"}, FolderEntries(Folder()))
+        << "no temporary file left";
+}
+
+TEST_F(Workflow, EditingWithNoTestFolderShowsOnlyThePickersMessage) {
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    CDialog::SetTestScript(
+        [](CDialog& d) { ADD_FAILURE() << "dialog " << d.GetTemplateId() << " became usable"; });
+    EditTestWorkflow(panel);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_STREQ("Nebyl nalezen žádný dostupný test!", boxes.Shown()[0].text);
+    EXPECT_FALSE(FolderExists(Folder()));
+}
+
+// The count limit is the name dialog's: a test that another program wrote with more questions
+// still opens for editing.
+TEST_F(Workflow, ATestWithMoreQuestionsThanANewOneMayHaveStillOpens) {
+    Bytes big;
+    PutInt(big, 50001);
+    for (int i = 0; i < 50001; ++i)
+        PutQuestion(big, i % 4, {i == 50000 ? "poslední" : "", "", "", "", ""});
+    WriteTest("Velký", big);
+    MessageBoxScript boxes;
+    boxes.Then(IDYES);
+    const Script sheet = [](CDialog& d) {
+        auto& edit = static_cast<CEditQuestionsDlg&>(d);
+        EXPECT_EQ(50001, edit.m_count);
+        EXPECT_STREQ("poslední", edit.m_questions[50000].text[FieldQuestion]);
+        Click(d, IDC_NEXT);
+        EXPECT_TRUE(ExpectShown(d, {"", "", "", "", ""}, 1));
+        Click(d, IDCANCEL);
+    };
+    Drive({{IDD_EDIT_SELECT, PickStep("Velký")}, {IDD_EDIT_QUESTIONS, sheet}});
+    EditTestWorkflow(panel);
+    EXPECT_EQ(big, ReadBytes(TestFileOf("Velký")));
+}
+} // namespace

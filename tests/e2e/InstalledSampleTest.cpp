@@ -1,0 +1,50 @@
+// The portable ZIP as a user unpacks it: the program runs from the unpacked folder and the sample
+// test that comes with it can be taken from start to end.
+
+#include "tests/e2e/ProgramSession.h"
+#include "res/resource.h"
+
+#include <cstdlib>
+
+namespace {
+class InstalledSample : public ProgramSession {};
+
+TEST_F(InstalledSample, TheSampleTestRuns) {
+    // Set by the ZIP test's script: the unpacked kvizar.exe.
+    const char* installed = std::getenv("KVIZAR_INSTALLED_EXE");
+    ASSERT_NE(nullptr, installed) << "run through tests/e2e/zip_test.sh";
+    Start(Wide1250(installed));
+    if (HasFatalFailure())
+        return;
+
+    ClickImageButton(kRunButton);
+    HWND picker = robot->WaitForWindow(Wide1250("Spustit test"));
+    ASSERT_NE(nullptr, picker);
+    wchar_t entry[64] = {};
+    SendMessageW(GetDlgItem(picker, IDC_TEST_LIST), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(entry));
+    EXPECT_EQ(Narrow(Wide1250("Všeobecné znalosti")), Narrow(entry));
+    Robot::Click(picker, IDOK);
+
+    HWND quiz = robot->WaitForWindow(Wide1250("Kvizar 2004 - Všeobecné znalosti"));
+    ASSERT_NE(nullptr, quiz);
+    EXPECT_EQ("Celkem: 10", Narrow(Robot::ItemText(quiz, IDC_TOTAL)));
+    EXPECT_EQ(Narrow(Wide1250("Která hora je nejvyšší v České republice?")),
+              Narrow(Robot::ItemText(quiz, IDC_QUESTION_TEXT)));
+    // Always the first option: two of the ten questions have it right.
+    for (int question = 1; question <= 10; ++question) {
+        SCOPED_TRACE(question);
+        ShownMessageBox shown;
+        Robot::Click(quiz, IDC_NEXT);
+        ASSERT_TRUE(robot->WaitForMessageBox(Wide1250("Kvizar 2004"), shown, quiz));
+        ASSERT_TRUE(robot->Answer(shown, IDOK));
+    }
+    HWND results = robot->WaitForWindow(Wide1250("Výsledky testu"));
+    ASSERT_NE(nullptr, results);
+    EXPECT_EQ("10", Narrow(Robot::ItemText(results, IDC_RESULT_COUNT)));
+    EXPECT_EQ("2", Narrow(Robot::ItemText(results, IDC_RESULT_RIGHT)));
+    EXPECT_EQ("8", Narrow(Robot::ItemText(results, IDC_RESULT_WRONG)));
+    Robot::Click(results, IDOK);
+    ASSERT_TRUE(robot->WaitUntilGone(Wide1250("Výsledky testu")));
+    QuitWithButton();
+}
+} // namespace

@@ -1,0 +1,104 @@
+#include "tests/e2e/ProgramSession.h"
+
+#include "tests/support/WindowTesting.h"
+
+std::wstring BuiltProgramPath() { return WindowsPathOf(KVIZAR_EXE); }
+
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const std::wstring path = folder + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+void ProgramSession::Start(const std::wstring& exe) {
+    const std::wstring folder = exe.substr(0, exe.rfind(L'\\'));
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    ASSERT_TRUE(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                               &startup, &process))
+        << Narrow(exe);
+    robot = new Robot(process.dwProcessId);
+    main = robot->WaitForWindow(Wide1250("Kvizar 2004, "), true, nullptr, 30000);
+    ASSERT_NE(nullptr, main) << "the main window did not appear";
+    pane = GetDlgItem(main, 0xE900);
+}
+
+void ProgramSession::TearDown() {
+    if (process.hProcess) {
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(process.hProcess, 99);
+        WaitForSingleObject(process.hProcess, 10000);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    delete robot;
+}
+
+void ProgramSession::QuitWithButton() {
+    ClickImageButton(kQuitButton);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 15000)) << "Ukončit did not end the program";
+    DWORD exitCode = 99;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    EXPECT_EQ(0u, exitCode);
+}
+
+void ProgramSession::ExpectBox(const char* title, const char* text, bool yesNo, HWND owner, int button,
+                               HWND except) {
+    ShownMessageBox shown;
+    ASSERT_TRUE(robot->WaitForMessageBox(Wide1250(title), shown, except));
+    if (text) {
+        EXPECT_EQ(Narrow(Wide1250(text)), Narrow(shown.text));
+    }
+    EXPECT_EQ(yesNo, shown.yesNo) << title;
+    if (owner) {
+        EXPECT_EQ(owner, shown.owner) << "the box \"" << Narrow(shown.text) << "\" has another owner";
+    }
+    ASSERT_TRUE(robot->Answer(shown, button));
+}
+
+bool ProgramSession::WaitForText(HWND dialog, int id, const char* text) const {
+    const std::wstring wanted = Wide1250(text);
+    for (int i = 0; i < 250; ++i) {
+        if (Robot::ItemText(dialog, id) == wanted)
+            return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+bool ProgramSession::WaitCheck(HWND dialog, int id) const {
+    for (int i = 0; i < 250; ++i) {
+        if (Robot::IsChecked(dialog, id))
+            return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+HWND ProgramSession::PickFirstTest(int button, const char* pickerTitle, const char* nextTitle) {
+    ClickImageButton(button);
+    HWND picker = robot->WaitForWindow(Wide1250(pickerTitle));
+    if (picker == nullptr) {
+        ADD_FAILURE() << "no picker \"" << Narrow(Wide1250(pickerTitle)) << "\"";
+        return nullptr;
+    }
+    Robot::Click(picker, IDOK);
+    HWND next = robot->WaitForWindow(Wide1250(nextTitle));
+    if (next == nullptr)
+        ADD_FAILURE() << "no window \"" << Narrow(Wide1250(nextTitle)) << "\" after the picker";
+    return next;
+}

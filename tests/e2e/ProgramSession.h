@@ -1,0 +1,42 @@
+#pragma once
+// A test that runs the real program as its own process and drives it with the robot. The program
+// is always ended when the test ends, whatever happened.
+
+#include "tests/e2e/Robot.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+class ProgramSession : public ::testing::Test {
+protected:
+    // The panel's image buttons by control ID.
+    static const int kRunButton = 1, kNewButton = 2, kEditButton = 3, kQuitButton = 4;
+
+    void TearDown() override;
+
+    // Starts exe in its own folder and waits for its main window.
+    void Start(const std::wstring& exe);
+    // Clicks "Ukončit" and expects the program to end with exit code 0.
+    void QuitWithButton();
+
+    void ClickImageButton(int id) { robot->MouseClick(GetDlgItem(pane, id)); }
+    // Clicks an image button, confirms its picker (titled pickerTitle) with the preselected test
+    // and returns the window that follows (titled nextTitle), or nullptr after a failure.
+    HWND PickFirstTest(int button, const char* pickerTitle, const char* nextTitle);
+    // Waits for a message box, checks its text (unless nullptr), kind and owner (unless nullptr),
+    // and presses button.
+    void ExpectBox(const char* title, const char* text, bool yesNo, HWND owner, int button, HWND except = nullptr);
+    // Waits until a control shows text.
+    bool WaitForText(HWND dialog, int id, const char* text) const;
+    bool WaitCheck(HWND dialog, int id) const;
+
+    PROCESS_INFORMATION process = {};
+    Robot* robot = nullptr;
+    HWND main = nullptr, pane = nullptr;
+};
+
+// The build's program, by the path the build gave (Wine sees the Unix root as drive Z:).
+std::wstring BuiltProgramPath();
+// Removes a folder with everything in it.
+void RemoveTree(const std::wstring& folder);

@@ -1,0 +1,148 @@
+// Not a test of its own: a walk through every window of the real program that saves a picture
+// of each for the README (scripts/screenshots.sh runs it with KVIZAR_SHOTS set to a folder).
+
+#include "res/resource.h"
+#include "tests/e2e/ProgramSession.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace {
+// Copies a window as the screen shows it into a 24-bit BMP file.
+bool SaveWindowPicture(HWND window, const std::wstring& path) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
+    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) + imageBytes,
+                             0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    std::ofstream out(path.c_str(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(static_cast<const char*>(bits), imageBytes);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return out.good();
+}
+
+class Screenshots : public ProgramSession {
+protected:
+    void Shot(HWND window, const wchar_t* name) {
+        Sleep(300); // the last paint
+        EXPECT_TRUE(SaveWindowPicture(window, shots + L"\\" + name + L".bmp")) << Narrow(name);
+    }
+    // A message box, pictured before it is answered.
+    void ShotBox(const char* title, HWND except, const wchar_t* name) {
+        ShownMessageBox shown;
+        ASSERT_TRUE(robot->WaitForMessageBox(Wide1250(title), shown, except));
+        Shot(shown.box, name);
+        ASSERT_TRUE(robot->Answer(shown, IDOK));
+    }
+    void Answer(HWND quiz, int option, const wchar_t* shotName = nullptr) {
+        Robot::Click(quiz, option);
+        ASSERT_TRUE(WaitCheck(quiz, option));
+        Robot::Click(quiz, IDC_NEXT);
+        if (shotName) {
+            ShotBox("Kvizar 2004", quiz, shotName);
+        } else {
+            ShownMessageBox shown;
+            ASSERT_TRUE(robot->WaitForMessageBox(Wide1250("Kvizar 2004"), shown, quiz));
+            ASSERT_TRUE(robot->Answer(shown, IDOK));
+        }
+    }
+    // Runs the test with these options; pictures the results.
+    void RunWith(int first, int second, const wchar_t* resultsName, bool pictureQuiz) {
+        ClickImageButton(kRunButton);
+        HWND picker = robot->WaitForWindow(Wide1250("Spustit test"));
+        ASSERT_NE(nullptr, picker);
+        if (pictureQuiz)
+            Shot(picker, L"picker");
+        Robot::Click(picker, IDOK);
+        HWND quiz = robot->WaitForWindow(Wide1250("Kvizar 2004 - Zkouška"));
+        ASSERT_NE(nullptr, quiz);
+        if (pictureQuiz)
+            Shot(quiz, L"quiz");
+        Answer(quiz, first, pictureQuiz ? L"answer-right" : nullptr);
+        Answer(quiz, second, pictureQuiz ? L"answer-wrong" : nullptr);
+        HWND results = robot->WaitForWindow(Wide1250("Výsledky testu"));
+        ASSERT_NE(nullptr, results);
+        Shot(results, resultsName);
+        Robot::Click(results, IDOK);
+        ASSERT_TRUE(robot->WaitUntilGone(Wide1250("Výsledky testu")));
+    }
+
+    std::wstring shots;
+};
+
+TEST_F(Screenshots, Tour) {
+    const char* folder = std::getenv("KVIZAR_SHOTS");
+    ASSERT_NE(nullptr, folder) << "run through scripts/screenshots.sh";
+    shots = Wide1250(folder);
+    wchar_t cwd[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, cwd);
+    const std::wstring home = std::wstring(cwd) + L"\\tour";
+    RemoveTree(home);
+    CreateDirectoryW(home.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(BuiltProgramPath().c_str(), (home + L"\\kvizar.exe").c_str(), FALSE));
+    Start(home + L"\\kvizar.exe");
+    if (HasFatalFailure())
+        return;
+
+    Shot(main, L"main-window");
+    robot->Hover(GetDlgItem(pane, kNewButton));
+    Shot(main, L"main-window-hover");
+    // Held down over "Spustit test", then let go elsewhere: no click.
+    robot->Hover(GetDlgItem(pane, kRunButton));
+    robot->Press();
+    Shot(main, L"main-window-pressed");
+    robot->Hover(main);
+    robot->Release();
+
+    ClickImageButton(kNewButton);
+    HWND name = robot->WaitForWindow(Wide1250("Vytvořit nový test"));
+    ASSERT_NE(nullptr, name);
+    Robot::Type(name, IDC_TEST_NAME, Wide1250("Zkouška"));
+    Robot::Type(name, IDC_QUESTION_COUNT, L"2");
+    Shot(name, L"new-test");
+    Robot::Click(name, IDOK);
+    HWND sheet = robot->WaitForWindow(Wide1250("Vytvoření nového testu"));
+    ASSERT_NE(nullptr, sheet);
+    const char* first[5] = {"Hlavní město České republiky?", "Brno", "Praha", "Ostrava", "Plzeň"};
+    const char* second[5] = {"Kolik nohou má pavouk?", "osm", "šest", "čtyři", "deset"};
+    const int fields[5] = {IDC_QUESTION, IDC_ANSWER1, IDC_ANSWER2, IDC_ANSWER3, IDC_ANSWER4};
+    for (int i = 0; i < 5; ++i)
+        Robot::Type(sheet, fields[i], Wide1250(first[i]));
+    Robot::Click(sheet, IDC_OPTION2);
+    ASSERT_TRUE(WaitCheck(sheet, IDC_OPTION2));
+    Shot(sheet, L"create-sheet");
+    Robot::Click(sheet, IDC_NEXT);
+    ASSERT_TRUE(WaitForText(sheet, IDC_QUESTION_LABEL, "Otázka č. 2"));
+    for (int i = 0; i < 5; ++i)
+        Robot::Type(sheet, fields[i], Wide1250(second[i]));
+    Robot::Click(sheet, IDC_NEXT);
+    ShotBox("Kvizar 2004", nullptr, L"created");
+
+    RunWith(IDC_OPTION2, IDC_OPTION3, L"results-green", true);
+    RunWith(IDC_OPTION1, IDC_OPTION2, L"results-red", false);
+
+    HWND edit = PickFirstTest(kEditButton, "Editovat test", "Editace testu");
+    ASSERT_NE(nullptr, edit);
+    Shot(edit, L"edit-sheet");
+    Robot::Click(edit, IDCANCEL);
+    ExpectBox("Editace testu", nullptr, true, edit, IDYES, edit);
+    QuitWithButton();
+}
+} // namespace

@@ -1,0 +1,55 @@
+// Which test names can become test files: the names Windows refuses or reads as something other
+// than a file in the test folder, and the path length.
+
+#include "storage/TestName.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+TEST(TestName, RefusesWhatWindowsCannotHoldAsAFileInTheTestFolder) {
+    const char* const refused[] = {
+        "",        "a\\b",     "..\\x",   "a/b",     "C:x",       "a*",        "kdo?",   "\"uvozovky\"",
+        "<a>",     "a|b",      "tab\tu",  "\x01",    "konec\x1f", "CON",       "con",    "Nul",
+        "NUL.txt", "PRN",      "AUX.a.b", "COM1",    "com9.test", "LPT1",      "lpt5.x", "COM0",
+        "CON ",    "NUL .txt", "CONIN$",  "conout$", "a.",        "Zkouška..", ".",      "..",
+    };
+    for (const char* name : refused)
+        EXPECT_FALSE(IsUsableTestName(name)) << "\"" << name << "\"";
+}
+
+TEST(TestName, AcceptsOrdinaryNamesSpacesCzechLettersAndNearDeviceNames) {
+    const char* const accepted[] = {
+        "Nový test",
+        "   ",
+        " a ",
+        "a.b",
+        "Zkouška ěščřžýáíé ďťňůú ĚŠČŘŽÝÁÍÉ",
+        "COM10",
+        "LPT",
+        "CONSOLE",
+        "NULA",
+        "AUXX",
+        "xCON",
+        ".skrytý",
+        "a;b,c=d+e[f]{g}'h`~!@#$%^&()",
+        "ČON",
+        "1",
+    };
+    for (const char* name : accepted)
+        EXPECT_TRUE(IsUsableTestName(name)) << "\"" << name << "\"";
+}
+
+// The whole path, exe folder + "\Kvizar\" + name + ".tst", must fit MAX_PATH with its NUL.
+TEST(TestName, TheFullPathMustFitMaxPath) {
+    wchar_t exe[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    const std::wstring folder = std::wstring(exe).substr(0, std::wstring(exe).rfind(L'\\')) + L"\\Kvizar\\";
+    const size_t longest = MAX_PATH - 1 - folder.size() - 4;
+    EXPECT_TRUE(IsUsableTestName(std::string(longest, 'n').c_str()));
+    EXPECT_FALSE(IsUsableTestName(std::string(longest + 1, 'n').c_str()));
+}
+} // namespace
