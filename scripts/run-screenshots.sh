@@ -11,11 +11,9 @@ images="$root/docs/images"
 "$root/scripts/make-prefix.sh" "$build_dir"
 source "$root/scripts/wine-env.sh" "$build_dir"
 source "$root/scripts/xvfb.sh"
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    stop_xvfb
-}
-trap cleanup EXIT
+# As on a Czech system, whose dialog font holds the Czech letters of the labels.
+export LANG=cs_CZ.UTF-8
+trap stop_wine_and_xvfb EXIT
 start_xvfb
 mkdir -p "$images"
 tool="$build_dir/tests/run_screens/run_screens.exe"
