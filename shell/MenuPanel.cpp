@@ -6,6 +6,7 @@
 #include "platform/Rect.h"
 #include "platform/WinApp.h"
 #include "res/resource.h"
+#include "run/RunWorkflow.h"
 
 namespace {
 const char kTitle[] = "Kvizar 2004";
@@ -107,7 +108,8 @@ LRESULT CMenuPanel::OnPanelEdit(WPARAM, LPARAM) {
     return 0;
 }
 
-// The run workflow.
+// The run workflow: pick, load, quiz, results.
 LRESULT CMenuPanel::OnPanelRun(WPARAM, LPARAM) {
+    RunTestWorkflow(*this);
     return 0;
 }

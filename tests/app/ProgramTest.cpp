@@ -9,15 +9,16 @@
 #include <string>
 
 namespace {
-// The program's own main window: other test exes may show frames with the same caption meanwhile.
-HWND WaitForWindow(const std::wstring& caption, DWORD processId, DWORD timeoutMs) {
+// The program's own main window once it is shown: other test exes may show frames with the same
+// caption meanwhile, and the window exists a moment before it is shown.
+HWND WaitForShownWindow(const std::wstring& caption, DWORD processId, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     for (;;) {
         for (HWND hwnd = FindWindowW(nullptr, caption.c_str()); hwnd;
              hwnd = FindWindowExW(nullptr, hwnd, nullptr, caption.c_str())) {
             DWORD owner = 0;
             GetWindowThreadProcessId(hwnd, &owner);
-            if (owner == processId)
+            if (owner == processId && IsWindowVisible(hwnd))
                 return hwnd;
         }
         if (GetTickCount() - start > timeoutMs)
@@ -35,10 +36,9 @@ TEST(Program, StartsShowsItsMainWindowAndEndsCleanlyWhenClosed) {
                                &startup, &process))
         << GetLastError();
 
-    const HWND main = WaitForWindow(ToWide(kBannerText), process.dwProcessId, 20000);
-    EXPECT_NE(nullptr, main);
+    const HWND main = WaitForShownWindow(ToWide(kBannerText), process.dwProcessId, 20000);
+    EXPECT_NE(nullptr, main) << "no main window was shown";
     if (main) {
-        EXPECT_TRUE(IsWindowVisible(main));
         PostMessageW(main, WM_CLOSE, 0, 0);
     }
     const DWORD waited = WaitForSingleObject(process.hProcess, 20000);

@@ -102,3 +102,12 @@ HWND ProgramSession::PickFirstTest(int button, const char* pickerTitle, const ch
         ADD_FAILURE() << "no window \"" << Narrow(Wide1250(nextTitle)) << "\" after the picker";
     return next;
 }
+
+bool ProgramSession::WaitForFocus(HWND dialog, int id) const {
+    for (int i = 0; i < 250; ++i) {
+        if (Robot::FocusOf(dialog) == GetDlgItem(dialog, id))
+            return true;
+        Sleep(20);
+    }
+    return false;
+}

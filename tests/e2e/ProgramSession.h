@@ -30,6 +30,8 @@ protected:
     // Waits until a control shows text.
     bool WaitForText(HWND dialog, int id, const char* text) const;
     bool WaitCheck(HWND dialog, int id) const;
+    // Waits until the control has the keyboard focus (the program moves it after a box closes).
+    bool WaitForFocus(HWND dialog, int id) const;
 
     PROCESS_INFORMATION process = {};
     Robot* robot = nullptr;

@@ -108,24 +108,24 @@ void UserSession::CreateTest() {
     ASSERT_NE(nullptr, name);
     EXPECT_EQ(Narrow(Wide1250("Nový test")), Narrow(Robot::ItemText(name, IDC_TEST_NAME)));
     EXPECT_EQ("10", Narrow(Robot::ItemText(name, IDC_QUESTION_COUNT)));
-    EXPECT_EQ(GetDlgItem(name, IDC_TEST_NAME), Robot::FocusOf(name));
+    EXPECT_TRUE(WaitForFocus(name, IDC_TEST_NAME));
 
     Robot::Type(name, IDC_QUESTION_COUNT, L"0");
     Robot::Click(name, IDOK);
     ExpectBox("Chyba", "Počet otázek musí být větší než nula!", false, name, IDOK);
-    EXPECT_EQ(GetDlgItem(name, IDC_QUESTION_COUNT), Robot::FocusOf(name));
+    EXPECT_TRUE(WaitForFocus(name, IDC_QUESTION_COUNT));
 
     Robot::Type(name, IDC_TEST_NAME, L"");
     Robot::Click(name, IDOK);
     ExpectBox("Chyba", "Musíte zadat název testu!", false, name, IDOK);
-    EXPECT_EQ(GetDlgItem(name, IDC_TEST_NAME), Robot::FocusOf(name));
+    EXPECT_TRUE(WaitForFocus(name, IDC_TEST_NAME));
 
     // A name that cannot be a file name is refused before any question is typed.
     Robot::Type(name, IDC_TEST_NAME, L"a:b");
     Robot::Type(name, IDC_QUESTION_COUNT, L"2");
     Robot::Click(name, IDOK);
     ExpectBox("Chyba", nullptr, false, name, IDOK);
-    EXPECT_EQ(GetDlgItem(name, IDC_TEST_NAME), Robot::FocusOf(name));
+    EXPECT_TRUE(WaitForFocus(name, IDC_TEST_NAME));
 
     Robot::Type(name, IDC_TEST_NAME, Wide1250("Zkouška"));
     Robot::Click(name, IDOK);
@@ -136,7 +136,7 @@ void UserSession::CreateTest() {
     EXPECT_EQ(Narrow(Wide1250("Otázka č. 1")), Narrow(Robot::ItemText(sheet, IDC_QUESTION_LABEL)));
     EXPECT_EQ(Narrow(Wide1250("Další otázka...")), Narrow(Robot::ItemText(sheet, IDC_NEXT)));
     EXPECT_FALSE(Robot::IsEnabled(sheet, IDC_PREVIOUS_CREATE));
-    EXPECT_EQ(GetDlgItem(sheet, IDC_QUESTION), Robot::FocusOf(sheet));
+    EXPECT_TRUE(WaitForFocus(sheet, IDC_QUESTION));
     ExpectShown(sheet, {{"", "", "", "", ""}, 0});
 
     Fill(sheet, test[0]);
@@ -212,7 +212,7 @@ void UserSession::RunTest() {
 void UserSession::EditUnchanged() {
     HWND sheet = PickFirstTest(kEditButton, "Editovat test", "Editace testu");
     ASSERT_NE(nullptr, sheet);
-    EXPECT_EQ(GetDlgItem(sheet, IDCANCEL), Robot::FocusOf(sheet)) << "the edit sheet opens on Storno";
+    EXPECT_TRUE(WaitForFocus(sheet, IDCANCEL)) << "the edit sheet opens on Storno";
     ExpectShown(sheet, test[0]);
     Robot::Click(sheet, IDC_NEXT);
     ASSERT_TRUE(WaitForText(sheet, IDC_QUESTION_LABEL, "Otázka č. 2"));
