@@ -20,9 +20,7 @@ TEST_F(InstalledSample, TheSampleTestRuns) {
     ClickImageButton(kRunButton);
     HWND picker = robot->WaitForWindow(Wide1250("Spustit test"));
     ASSERT_NE(nullptr, picker);
-    wchar_t entry[64] = {};
-    SendMessageW(GetDlgItem(picker, IDC_TEST_LIST), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(entry));
-    EXPECT_EQ(Narrow(Wide1250("Všeobecné znalosti")), Narrow(entry));
+    EXPECT_EQ(Narrow(Wide1250("Všeobecné znalosti")), Narrow(Robot::ListEntry(GetDlgItem(picker, IDC_TEST_LIST), 0)));
     Robot::Click(picker, IDOK);
 
     HWND quiz = robot->WaitForWindow(Wide1250("Kvizar 2004 - Všeobecné znalosti"));

@@ -153,6 +153,21 @@ void Robot::Release() const {
     Pause(50);
 }
 
+LRESULT Robot::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result))
+        return 0;
+    return static_cast<LRESULT>(result);
+}
+
+std::wstring Robot::ListEntry(HWND list, int index) {
+    wchar_t entry[512] = {};
+    if (Send(list, LB_GETTEXTLEN, index) >= 512)
+        return std::wstring();
+    Send(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(entry));
+    return entry;
+}
+
 std::wstring Robot::Text(HWND window) {
     // Sent WM_GETTEXT: GetWindowText does not read another process's controls.
     wchar_t buffer[2048] = {};
@@ -164,13 +179,13 @@ std::wstring Robot::Text(HWND window) {
 }
 
 void Robot::Type(HWND dialog, int id, const std::wstring& text) {
-    SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void Robot::Click(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 bool Robot::IsChecked(HWND dialog, int id) {
-    return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return Send(GetDlgItem(dialog, id), BM_GETCHECK) == BST_CHECKED;
 }
 
 HWND Robot::FocusOf(HWND window) {

@@ -40,6 +40,11 @@ public:
     void Press() const;
     void Release() const;
 
+    // A message sent to the other process with a bound on the wait; 0 when it does not answer.
+    static LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // The text of a list entry of the other process.
+    static std::wstring ListEntry(HWND list, int index);
+
     // Dialog controls of the other process.
     static std::wstring Text(HWND window);
     static std::wstring ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }

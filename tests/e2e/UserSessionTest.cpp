@@ -164,11 +164,9 @@ void UserSession::RunTest() {
     HWND picker = robot->WaitForWindow(Wide1250("Spustit test"));
     ASSERT_NE(nullptr, picker);
     HWND list = GetDlgItem(picker, IDC_TEST_LIST);
-    EXPECT_EQ(1, SendMessageW(list, LB_GETCOUNT, 0, 0));
-    EXPECT_EQ(0, SendMessageW(list, LB_GETCURSEL, 0, 0));
-    wchar_t entry[64] = {};
-    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(entry));
-    EXPECT_EQ(Narrow(Wide1250("Zkouška")), Narrow(entry));
+    EXPECT_EQ(1, Robot::Send(list, LB_GETCOUNT));
+    EXPECT_EQ(0, Robot::Send(list, LB_GETCURSEL));
+    EXPECT_EQ(Narrow(Wide1250("Zkouška")), Narrow(Robot::ListEntry(list, 0)));
     Robot::Click(picker, IDOK);
 
     HWND quiz = robot->WaitForWindow(Wide1250("Kvizar 2004 - Zkouška"));
