@@ -8,7 +8,8 @@
 
 void RunTestWorkflow(CWnd&) {
     CRunSelectDlg picker;
-    if (picker.DoModal() == IDCANCEL)
+    // Only OK goes on: a dialog that could not even open (-1) must not run anything.
+    if (picker.DoModal() != IDOK)
         return; // also when there was no test to pick, which the picker has said
     const CString testName = picker.m_testName;
     QuestionArray questions = LoadTestFile(BuildTestPath(testName));
@@ -19,7 +20,7 @@ void RunTestWorkflow(CWnd&) {
     quiz.m_questions = questions.Data();
     quiz.m_count = questions.Count();
     quiz.m_testName = testName;
-    if (quiz.DoModal() == IDCANCEL)
+    if (quiz.DoModal() != IDOK)
         return; // an abandoned run shows no results
 
     CResultsDlg results;
