@@ -48,6 +48,25 @@ void ProgramSession::TearDown() {
     delete robot;
 }
 
+void ProgramSession::ClickImageButton(int id) {
+    for (int i = 0; i < 250 && !IsWindowEnabled(main); ++i)
+        Sleep(20);
+    EXPECT_TRUE(IsWindowEnabled(main)) << "the main window still takes no input";
+    // The program has handled everything before (the window that just closed) and then the
+    // pointer's arrival, before the button goes down.
+    WaitForInputIdle(process.hProcess, 5000);
+    // Two presses at one spot within the double-click time make a double click, which starts a
+    // command only once: a user clicking the same button again waits that long too.
+    const DWORD sinceLastClick = GetTickCount() - lastClick;
+    if (sinceLastClick <= GetDoubleClickTime())
+        Sleep(GetDoubleClickTime() - sinceLastClick + 50);
+    robot->Hover(GetDlgItem(pane, id));
+    WaitForInputIdle(process.hProcess, 5000);
+    robot->Press();
+    robot->Release();
+    lastClick = GetTickCount();
+}
+
 void ProgramSession::QuitWithButton() {
     ClickImageButton(kQuitButton);
     ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 15000)) << "Ukončit did not end the program";
@@ -93,7 +112,9 @@ HWND ProgramSession::PickFirstTest(int button, const char* pickerTitle, const ch
     ClickImageButton(button);
     HWND picker = robot->WaitForWindow(Wide1250(pickerTitle));
     if (picker == nullptr) {
-        ADD_FAILURE() << "no picker \"" << Narrow(Wide1250(pickerTitle)) << "\"";
+        SaveWindowPicture(nullptr, L"failure-screen.bmp");
+        ADD_FAILURE() << "no picker \"" << Narrow(Wide1250(pickerTitle)) << "\"; windows: " << robot->DescribeWindows()
+                      << " (the screen is in failure-screen.bmp)";
         return nullptr;
     }
     Robot::Click(picker, IDOK);

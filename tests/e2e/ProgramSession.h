@@ -20,7 +20,9 @@ protected:
     // Clicks "Ukončit" and expects the program to end with exit code 0.
     void QuitWithButton();
 
-    void ClickImageButton(int id) { robot->MouseClick(GetDlgItem(pane, id)); }
+    // Clicks one of the panel's buttons once the main window takes input again (a dialog or box
+    // that has just closed re-enables it a moment later).
+    void ClickImageButton(int id);
     // Clicks an image button, confirms its picker (titled pickerTitle) with the preselected test
     // and returns the window that follows (titled nextTitle), or nullptr after a failure.
     HWND PickFirstTest(int button, const char* pickerTitle, const char* nextTitle);
@@ -36,6 +38,9 @@ protected:
     PROCESS_INFORMATION process = {};
     Robot* robot = nullptr;
     HWND main = nullptr, pane = nullptr;
+
+private:
+    DWORD lastClick = GetTickCount(); // of the last real click on an image button
 };
 
 // The build's program, by the path the build gave (Wine sees the Unix root as drive Z:).

@@ -1,5 +1,7 @@
 #include "tests/e2e/Robot.h"
 
+#include <fstream>
+
 std::string Narrow(const std::wstring& text) {
     std::string bytes(text.size() * 3 + 1, '\0');
     const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &bytes[0],
@@ -61,6 +63,19 @@ BOOL CALLBACK CollectVisible(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 } // namespace
+
+std::string Robot::DescribeWindows() const {
+    std::string text;
+    for (HWND hwnd : VisibleWindows()) {
+        RECT rect;
+        GetWindowRect(hwnd, &rect);
+        text += "\"" + Narrow(Text(hwnd)) + "\" at " + std::to_string(rect.left) + "," + std::to_string(rect.top) +
+                (IsWindowEnabled(hwnd) ? "" : " (disabled)") + "; ";
+    }
+    POINT pointer;
+    GetCursorPos(&pointer);
+    return text + "pointer at " + std::to_string(pointer.x) + "," + std::to_string(pointer.y);
+}
 
 std::vector<HWND> Robot::VisibleWindows() const {
     WindowSearch search{m_processId, {}};
@@ -137,12 +152,6 @@ void Robot::Hover(HWND window) const {
     Pause(100);
 }
 
-void Robot::MouseClick(HWND window) const {
-    Hover(window);
-    Press();
-    Release();
-}
-
 void Robot::Press() const {
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     Pause(50);
@@ -209,3 +218,33 @@ std::string ReadFileBytes(const std::wstring& path) {
 }
 
 bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Copies a window as the screen shows it into a 24-bit BMP file.
+bool SaveWindowPicture(HWND window, const std::wstring& path) {
+    RECT rect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (window)
+        GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
+    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) + imageBytes,
+                             0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    std::ofstream out(path.c_str(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(static_cast<const char*>(bits), imageBytes);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return out.good();
+}

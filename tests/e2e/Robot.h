@@ -33,9 +33,8 @@ public:
     // Presses a message box's button (IDOK, IDYES, IDNO) and waits until the box is gone.
     ::testing::AssertionResult Answer(const ShownMessageBox& shown, int button) const;
 
-    // Moves the real mouse pointer over the middle of a window, then clicks there.
+    // Moves the real mouse pointer over the middle of a window.
     void Hover(HWND window) const;
-    void MouseClick(HWND window) const;
     // The left mouse button alone, wherever the pointer is.
     void Press() const;
     void Release() const;
@@ -56,6 +55,8 @@ public:
     static bool IsEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
     // The control that has the keyboard focus in the program's active window.
     static HWND FocusOf(HWND window);
+    // The program's visible top-level windows and their titles, for a failure message.
+    std::string DescribeWindows() const;
 
 private:
     std::vector<HWND> VisibleWindows() const;
@@ -67,6 +68,9 @@ private:
 std::string Narrow(const std::wstring& text);
 // The robot's texts are Windows-1250 literals like the program's; typed as UTF-16.
 std::wstring Wide1250(const char* text);
+
+// Copies a window (nullptr: the whole screen) as the screen shows it into a 24-bit BMP file.
+bool SaveWindowPicture(HWND window, const std::wstring& path);
 
 // Reads a whole file; empty when it does not exist.
 std::string ReadFileBytes(const std::wstring& path);

@@ -5,39 +5,9 @@
 #include "tests/e2e/ProgramSession.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 namespace {
-// Copies a window as the screen shows it into a 24-bit BMP file.
-bool SaveWindowPicture(HWND window, const std::wstring& path) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-    const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
-    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) + imageBytes,
-                             0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    std::ofstream out(path.c_str(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    out.write(static_cast<const char*>(bits), imageBytes);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return out.good();
-}
-
 class Screenshots : public ProgramSession {
 protected:
     void Shot(HWND window, const wchar_t* name) {
