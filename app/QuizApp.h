@@ -5,7 +5,5 @@
 
 class CQuizApp : public CWinApp {
 public:
-    CQuizApp() : CWinApp(nullptr) {}
-
     BOOL InitInstance() override;
 };

@@ -19,11 +19,6 @@ CString& CString::operator+=(const char* text) {
     return *this;
 }
 
-CString& CString::operator+=(char c) {
-    m_text += c;
-    return *this;
-}
-
 CString operator+(const CString& a, const CString& b) {
     CString result(a);
     result += b;

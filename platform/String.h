@@ -19,7 +19,6 @@ public:
     CString& operator=(const char* text);
     CString& operator+=(const CString& text);
     CString& operator+=(const char* text);
-    CString& operator+=(char c);
     friend CString operator+(const CString& a, const CString& b);
     friend CString operator+(const CString& a, const char* b);
     friend CString operator+(const char* a, const CString& b);

@@ -10,7 +10,7 @@ namespace {
 CWinApp* theApp = nullptr; // the one application object
 }
 
-CWinApp::CWinApp(const char* appName) : m_appName(appName) {
+CWinApp::CWinApp() {
     theApp = this;
     m_hInstance = GetModuleHandleW(nullptr);
 }

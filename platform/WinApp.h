@@ -10,21 +10,19 @@
 
 class CWinApp : public CWinThread {
 public:
-    explicit CWinApp(const char* appName = nullptr);
+    CWinApp();
     ~CWinApp() override;
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
     // Names the registry key that would hold settings; nothing is ever stored under it.
     void SetRegistryKey(const char* key) { m_registryKey = key; }
-    const CString& GetRegistryKey() const { return m_registryKey; }
 
     // Registers (once) a window class served by the framework's window procedure and returns its
     // name, which stays valid as long as the application.
     const char* RegisterWndClass(UINT style, HCURSOR cursor, HBRUSH background, HICON icon);
 
     HINSTANCE m_hInstance = nullptr;
-    CString m_appName;
 
 private:
     CString m_registryKey;

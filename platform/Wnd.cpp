@@ -60,8 +60,6 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCTA& cs) {
     return TRUE;
 }
 
-BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
-
 void CWnd::SetWindowTextA(const char* text) { SetWindowTextW(m_hWnd, ToWide(text).c_str()); }
 
 CString CWnd::GetWindowTextA() const {

@@ -21,7 +21,6 @@ public:
     // Destroys the window if it is still bound to this object.
     virtual ~CWnd();
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return m_hWnd; }
 
     // Creation through the framework's window procedure; className nullptr takes the default
@@ -30,7 +29,6 @@ public:
                 UINT id, void* context = nullptr);
     BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
                   int width, int height, HWND parent, HMENU menuOrId, void* context = nullptr);
-    BOOL DestroyWindow();
     // Wraps an existing window without taking it over (no messages, no destruction).
     void Attach(HWND hwnd) { m_hWnd = hwnd; }
     HWND Detach() {
