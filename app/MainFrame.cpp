@@ -39,8 +39,8 @@ LRESULT CMainFrame::OnCreate(WPARAM, LPARAM) {
         return -1;
     SetMenu(nullptr);
     SetWindowTextA(kBannerText);
-    const BOOL created = m_panel.Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), this,
-                                        AFX_IDW_PANE_FIRST);
+    const BOOL created = m_panel.Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0),
+                                        this, AFX_IDW_PANE_FIRST);
     return created ? 0 : -1;
 }
 

@@ -3,7 +3,9 @@
 #include "platform/GdiObject.h"
 #include "platform/Text.h"
 
-CDC::~CDC() { DeleteDC(); }
+CDC::~CDC() {
+    DeleteDC();
+}
 
 BOOL CDC::CreateCompatibleDC(CDC* dc) {
     DeleteDC();
@@ -21,7 +23,9 @@ BOOL CDC::DeleteDC() {
     return deleted;
 }
 
-HGDIOBJ CDC::SelectObject(CGdiObject* object) { return ::SelectObject(m_hDC, object->m_hObject); }
+HGDIOBJ CDC::SelectObject(CGdiObject* object) {
+    return ::SelectObject(m_hDC, object->m_hObject);
+}
 
 BOOL CDC::TextOut(int x, int y, const CString& text) {
     const std::wstring wide = ToWide(text);
@@ -52,6 +56,10 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, 
     return ::BitBlt(m_hDC, x, y, width, height, source->m_hDC, sourceX, sourceY, rop);
 }
 
-CPaintDC::CPaintDC(HWND window) : m_window(window) { m_hDC = BeginPaint(window, &m_ps); }
+CPaintDC::CPaintDC(HWND window) : m_window(window) {
+    m_hDC = BeginPaint(window, &m_ps);
+}
 
-CPaintDC::~CPaintDC() { EndPaint(m_window, &m_ps); }
+CPaintDC::~CPaintDC() {
+    EndPaint(m_window, &m_ps);
+}

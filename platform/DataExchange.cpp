@@ -72,7 +72,8 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
         return;
     }
     if (!ParseWholeNumber(control.GetWindowTextA(), value)) {
-        ShowMessageBox(pDX->m_pDlgWnd->m_hWnd, "Zadejte celé číslo.", "Kvizar 2004", MB_OK | MB_ICONEXCLAMATION);
+        ShowMessageBox(pDX->m_pDlgWnd->m_hWnd, "Zadejte celé číslo.", "Kvizar 2004",
+                       MB_OK | MB_ICONEXCLAMATION);
         pDX->Fail();
     }
 }
@@ -112,6 +113,7 @@ void DDX_LBString(CDataExchange* pDX, int id, CString& value) {
         value = FromWide(text.c_str());
     } else {
         const std::wstring text = ToWide(value);
-        ::SendMessageW(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessageW(list, LB_SELECTSTRING, static_cast<WPARAM>(-1),
+                       reinterpret_cast<LPARAM>(text.c_str()));
     }
 }

@@ -11,7 +11,8 @@ class CWnd;
 
 class CDataExchange {
 public:
-    CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
+    CDataExchange(CWnd* dialog, BOOL saveAndValidate)
+        : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
 
     HWND PrepareCtrl(int id);
     HWND PrepareEditCtrl(int id);

@@ -20,7 +20,9 @@ CDialog::~CDialog() {
         SetWindowLongPtrW(m_hWnd, DWLP_USER, 0);
 }
 
-void CDialog::SetTestScript(Script script) { TestScript() = std::move(script); }
+void CDialog::SetTestScript(Script script) {
+    TestScript() = std::move(script);
+}
 
 INT_PTR CDialog::DoModal() {
     HWND owner = m_parent ? m_parent->m_hWnd : nullptr;
@@ -41,12 +43,18 @@ void CDialog::OnOK() {
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
-void CDialog::EndDialog(int result) { ::EndDialog(m_hWnd, result); }
+void CDialog::EndDialog(int result) {
+    ::EndDialog(m_hWnd, result);
+}
 
 // Dialogs get their default processing from the dialog manager, not from DefWindowProc.
-LRESULT CDialog::DefWindowProc(UINT, WPARAM, LPARAM) { return 0; }
+LRESULT CDialog::DefWindowProc(UINT, WPARAM, LPARAM) {
+    return 0;
+}
 
 INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -9,7 +9,9 @@ namespace {
 const char kTitle[] = "Kvizar 2004";
 }
 
-int CException::ReportError(UINT type) const { return ShowMessageBox(GetActiveWindow(), GetErrorMessage(), kTitle, type); }
+int CException::ReportError(UINT type) const {
+    return ShowMessageBox(GetActiveWindow(), GetErrorMessage(), kTitle, type);
+}
 
 void ReportEscapedException(HWND owner) noexcept {
     try {

@@ -46,4 +46,6 @@ LRESULT CFrameWnd::OnSize(WPARAM wParam, LPARAM) {
     return 0;
 }
 
-void CFrameWnd::PostNcDestroy() { delete this; }
+void CFrameWnd::PostNcDestroy() {
+    delete this;
+}

@@ -13,8 +13,8 @@ public:
 
     // Loads the menu and icon with this resource ID and creates the frame. The object must live on
     // the heap: it deletes itself with its window.
-    BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, CWnd* parent = nullptr,
-                   void* context = nullptr);
+    BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                   CWnd* parent = nullptr, void* context = nullptr);
     // Stretches the pane over the client area.
     void RecalcLayout();
 

@@ -15,4 +15,6 @@ int ShowMessageBox(HWND owner, const char* text, const char* title, UINT type) {
     return MessageBoxW(owner, ToWide(text).c_str(), ToWide(title).c_str(), type);
 }
 
-void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+void SetMessageBoxHook(MessageBoxHook hook) {
+    Hook() = std::move(hook);
+}

@@ -20,7 +20,9 @@ std::wstring ToWide(const char* text) {
     return wide;
 }
 
-std::wstring ToWide(const CString& text) { return ToWide(static_cast<const char*>(text)); }
+std::wstring ToWide(const CString& text) {
+    return ToWide(static_cast<const char*>(text));
+}
 
 CString FromWide(const wchar_t* text, int length) {
     if (text == nullptr || length <= 0)

@@ -40,12 +40,22 @@ const char* CWinApp::RegisterWndClass(UINT style, HCURSOR cursor, HBRUSH backgro
     return inserted.first->c_str();
 }
 
-CWinApp* AfxGetApp() { return theApp; }
-CWinThread* AfxGetThread() { return theApp; }
-HINSTANCE AfxGetInstanceHandle() { return theApp ? theApp->m_hInstance : GetModuleHandleW(nullptr); }
-HINSTANCE AfxFindResourceHandle(const char*, const char*) { return AfxGetInstanceHandle(); }
+CWinApp* AfxGetApp() {
+    return theApp;
+}
+CWinThread* AfxGetThread() {
+    return theApp;
+}
+HINSTANCE AfxGetInstanceHandle() {
+    return theApp ? theApp->m_hInstance : GetModuleHandleW(nullptr);
+}
+HINSTANCE AfxFindResourceHandle(const char*, const char*) {
+    return AfxGetInstanceHandle();
+}
 
-HCURSOR AfxArrowCursor() { return LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); }
+HCURSOR AfxArrowCursor() {
+    return LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+}
 
 const char* AfxRegisterWndClass(UINT style, HCURSOR cursor, HBRUSH background, HICON icon) {
     return AfxGetApp()->RegisterWndClass(style, cursor, background, icon);

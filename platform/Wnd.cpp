@@ -9,7 +9,9 @@
 #include <vector>
 
 namespace {
-CWnd* BoundObject(HWND hwnd) { return reinterpret_cast<CWnd*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
+CWnd* BoundObject(HWND hwnd) {
+    return reinterpret_cast<CWnd*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
 
 // What a message's handler returns when it threw: creation fails, everything else is ignored.
 LRESULT ResultAfterException(UINT message) {
@@ -48,9 +50,9 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
     cs.hInstance = AfxGetInstanceHandle();
     if (!PreCreateWindow(cs))
         return FALSE;
-    const HWND hwnd = CreateWindowExW(cs.dwExStyle, ToWide(cs.lpszClass).c_str(), ToWide(cs.lpszName).c_str(),
-                                      cs.style, cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
-                                      this);
+    const HWND hwnd =
+        CreateWindowExW(cs.dwExStyle, ToWide(cs.lpszClass).c_str(), ToWide(cs.lpszName).c_str(), cs.style,
+                        cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, this);
     return hwnd != nullptr;
 }
 
@@ -60,7 +62,9 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCTA& cs) {
     return TRUE;
 }
 
-void CWnd::SetWindowTextA(const char* text) { SetWindowTextW(m_hWnd, ToWide(text).c_str()); }
+void CWnd::SetWindowTextA(const char* text) {
+    SetWindowTextW(m_hWnd, ToWide(text).c_str());
+}
 
 CString CWnd::GetWindowTextA() const {
     // WM_GETTEXT rather than GetWindowText, which does not read another process's controls.
@@ -71,11 +75,17 @@ CString CWnd::GetWindowTextA() const {
     return FromWide(buffer.data(), copied);
 }
 
-void CWnd::SetDlgItemTextA(int id, const char* text) { GetDlgItem(id).SetWindowTextA(text); }
+void CWnd::SetDlgItemTextA(int id, const char* text) {
+    GetDlgItem(id).SetWindowTextA(text);
+}
 
-CString CWnd::GetDlgItemTextA(int id) const { return GetDlgItem(id).GetWindowTextA(); }
+CString CWnd::GetDlgItemTextA(int id) const {
+    return GetDlgItem(id).GetWindowTextA();
+}
 
-void CWnd::SetDlgItemInt(int id, int value, BOOL isSigned) { ::SetDlgItemInt(m_hWnd, id, value, isSigned); }
+void CWnd::SetDlgItemInt(int id, int value, BOOL isSigned) {
+    ::SetDlgItemInt(m_hWnd, id, value, isSigned);
+}
 
 BOOL CWnd::PostMessageA(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::PostMessageW(m_hWnd, message, wParam, lParam);
@@ -101,8 +111,9 @@ BOOL CWnd::UpdateData(BOOL saveAndValidate) {
 
 void CWnd::DoDataExchange(CDataExchange*) {}
 
-
-const MessageMap* CWnd::GetMessageMap() const { return nullptr; }
+const MessageMap* CWnd::GetMessageMap() const {
+    return nullptr;
+}
 
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     if (message == WM_COMMAND && OnCmdMsg(LOWORD(wParam), HIWORD(wParam))) {
@@ -125,7 +136,8 @@ BOOL CWnd::OnCmdMsg(UINT id, UINT code) {
     for (const MessageMap* map = GetMessageMap(); map; map = map->base) {
         for (size_t i = 0; i < map->count; ++i) {
             const MessageMapEntry& entry = map->entries[i];
-            if (entry.message == WM_COMMAND && entry.onCommand && entry.controlId == id && entry.code == code) {
+            if (entry.message == WM_COMMAND && entry.onCommand && entry.controlId == id &&
+                entry.code == code) {
                 (this->*entry.onCommand)();
                 return TRUE;
             }
@@ -145,7 +157,9 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
-LRESULT CWnd::Default() { return DefWindowProc(m_lastMessage.message, m_lastMessage.wParam, m_lastMessage.lParam); }
+LRESULT CWnd::Default() {
+    return DefWindowProc(m_lastMessage.message, m_lastMessage.wParam, m_lastMessage.lParam);
+}
 
 LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = BoundObject(hwnd);

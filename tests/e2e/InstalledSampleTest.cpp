@@ -20,7 +20,8 @@ TEST_F(InstalledSample, TheSampleTestRuns) {
     ClickImageButton(kRunButton);
     HWND picker = robot->WaitForWindow(Wide1250("Spustit test"));
     ASSERT_NE(nullptr, picker);
-    EXPECT_EQ(Narrow(Wide1250("Všeobecné znalosti")), Narrow(Robot::ListEntry(GetDlgItem(picker, IDC_TEST_LIST), 0)));
+    EXPECT_EQ(Narrow(Wide1250("Všeobecné znalosti")),
+              Narrow(Robot::ListEntry(GetDlgItem(picker, IDC_TEST_LIST), 0)));
     Robot::Click(picker, IDOK);
 
     HWND quiz = robot->WaitForWindow(Wide1250("Kvizar 2004 - Všeobecné znalosti"));

@@ -2,7 +2,9 @@
 
 #include "tests/support/WindowTesting.h"
 
-std::wstring BuiltProgramPath() { return WindowsPathOf(KVIZAR_EXE); }
+std::wstring BuiltProgramPath() {
+    return WindowsPathOf(KVIZAR_EXE);
+}
 
 void RemoveTree(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
@@ -69,7 +71,8 @@ void ProgramSession::ClickImageButton(int id) {
 
 void ProgramSession::QuitWithButton() {
     ClickImageButton(kQuitButton);
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 15000)) << "Ukončit did not end the program";
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 15000))
+        << "Ukončit did not end the program";
     DWORD exitCode = 99;
     GetExitCodeProcess(process.hProcess, &exitCode);
     EXPECT_EQ(0u, exitCode);
@@ -113,7 +116,8 @@ HWND ProgramSession::PickFirstTest(int button, const char* pickerTitle, const ch
     HWND picker = robot->WaitForWindow(Wide1250(pickerTitle));
     if (picker == nullptr) {
         SaveWindowPicture(nullptr, L"failure-screen.bmp");
-        ADD_FAILURE() << "no picker \"" << Narrow(Wide1250(pickerTitle)) << "\"; windows: " << robot->DescribeWindows()
+        ADD_FAILURE() << "no picker \"" << Narrow(Wide1250(pickerTitle))
+                      << "\"; windows: " << robot->DescribeWindows()
                       << " (the screen is in failure-screen.bmp)";
         return nullptr;
     }

@@ -28,7 +28,8 @@ protected:
     HWND PickFirstTest(int button, const char* pickerTitle, const char* nextTitle);
     // Waits for a message box, checks its text (unless nullptr), kind and owner (unless nullptr),
     // and presses button.
-    void ExpectBox(const char* title, const char* text, bool yesNo, HWND owner, int button, HWND except = nullptr);
+    void ExpectBox(const char* title, const char* text, bool yesNo, HWND owner, int button,
+                   HWND except = nullptr);
     // Waits until a control shows text.
     bool WaitForText(HWND dialog, int id, const char* text) const;
     bool WaitCheck(HWND dialog, int id) const;

@@ -17,7 +17,9 @@ std::wstring Wide1250(const char* text) {
 }
 
 namespace {
-void Pause(DWORD ms) { Sleep(ms); }
+void Pause(DWORD ms) {
+    Sleep(ms);
+}
 
 template <class Condition> bool Poll(Condition condition, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
@@ -69,8 +71,8 @@ std::string Robot::DescribeWindows() const {
     for (HWND hwnd : VisibleWindows()) {
         RECT rect;
         GetWindowRect(hwnd, &rect);
-        text += "\"" + Narrow(Text(hwnd)) + "\" at " + std::to_string(rect.left) + "," + std::to_string(rect.top) +
-                (IsWindowEnabled(hwnd) ? "" : " (disabled)") + "; ";
+        text += "\"" + Narrow(Text(hwnd)) + "\" at " + std::to_string(rect.left) + "," +
+                std::to_string(rect.top) + (IsWindowEnabled(hwnd) ? "" : " (disabled)") + "; ";
     }
     POINT pointer;
     GetCursorPos(&pointer);
@@ -181,8 +183,8 @@ std::wstring Robot::Text(HWND window) {
     // Sent WM_GETTEXT: GetWindowText does not read another process's controls.
     wchar_t buffer[2048] = {};
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
-                             &copied))
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                             5000, &copied))
         return std::wstring();
     return std::wstring(buffer, copied);
 }
@@ -191,7 +193,9 @@ void Robot::Type(HWND dialog, int id, const std::wstring& text) {
     Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void Robot::Click(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void Robot::Click(HWND dialog, int id) {
+    PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
 
 bool Robot::IsChecked(HWND dialog, int id) {
     return Send(GetDlgItem(dialog, id), BM_GETCHECK) == BST_CHECKED;
@@ -204,8 +208,8 @@ HWND Robot::FocusOf(HWND window) {
 }
 
 std::string ReadFileBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::string();
     std::string bytes;
@@ -217,7 +221,9 @@ std::string ReadFileBytes(const std::wstring& path) {
     return bytes;
 }
 
-bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 // Copies a window as the screen shows it into a 24-bit BMP file.
 bool SaveWindowPicture(HWND window, const std::wstring& path) {
@@ -236,8 +242,9 @@ bool SaveWindowPicture(HWND window, const std::wstring& path) {
     GdiFlush();
     const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
     const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
-    BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) + imageBytes,
-                             0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    BITMAPFILEHEADER file = {
+        0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) + imageBytes, 0, 0,
+        sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
     std::ofstream out(path.c_str(), std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);

@@ -173,7 +173,8 @@ void UserSession::RunTest() {
     ASSERT_NE(nullptr, quiz);
     EXPECT_EQ(Narrow(Wide1250(test[0].text[0].c_str())), Narrow(Robot::ItemText(quiz, IDC_QUESTION_TEXT)));
     for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(Narrow(Wide1250(test[0].text[k + 1].c_str())), Narrow(Robot::ItemText(quiz, IDC_OPTION1 + k)));
+        EXPECT_EQ(Narrow(Wide1250(test[0].text[k + 1].c_str())),
+                  Narrow(Robot::ItemText(quiz, IDC_OPTION1 + k)));
     EXPECT_TRUE(Robot::IsChecked(quiz, IDC_OPTION1)) << "the first option is preselected";
     EXPECT_EQ(Narrow(Wide1250("Otázka č. 1")), Narrow(Robot::ItemText(quiz, IDC_QUESTION_NUMBER)));
     EXPECT_EQ(Narrow(Wide1250("Zbývá: 1")), Narrow(Robot::ItemText(quiz, IDC_REMAINING)));
@@ -248,7 +249,9 @@ void UserSession::EditChanged() {
     EXPECT_EQ(ExpectedFile(test), ReadFileBytes(testFile));
 }
 
-void UserSession::Quit() { QuitWithButton(); }
+void UserSession::Quit() {
+    QuitWithButton();
+}
 
 TEST_F(UserSession, WritesRunsEditsAndQuits) {
     const char* expectedCodePage = getenv("KVIZAR_EXPECT_ACP");
@@ -258,9 +261,12 @@ TEST_F(UserSession, WritesRunsEditsAndQuits) {
     std::cout << "ANSI code page " << GetACP() << "\n";
 
     const std::pair<const char*, void (UserSession::*)()> steps[] = {
-        {"no test yet", &UserSession::NoTestYet},     {"create a test", &UserSession::CreateTest},
-        {"run it", &UserSession::RunTest},            {"edit it unchanged", &UserSession::EditUnchanged},
-        {"cancel editing", &UserSession::CancelEditing}, {"edit it", &UserSession::EditChanged},
+        {"no test yet", &UserSession::NoTestYet},
+        {"create a test", &UserSession::CreateTest},
+        {"run it", &UserSession::RunTest},
+        {"edit it unchanged", &UserSession::EditUnchanged},
+        {"cancel editing", &UserSession::CancelEditing},
+        {"edit it", &UserSession::EditChanged},
         {"quit", &UserSession::Quit},
     };
     for (const auto& step : steps) {

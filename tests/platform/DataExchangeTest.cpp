@@ -32,7 +32,9 @@ protected:
     }
 };
 
-bool IsChecked(CDialog& dlg, int id) { return SendMessageW(dlg.GetDlgItem(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool IsChecked(CDialog& dlg, int id) {
+    return SendMessageW(dlg.GetDlgItem(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 class DataExchange : public ::testing::Test {
 protected:
@@ -124,10 +126,21 @@ TEST(ParseWholeNumber, AcceptsOnlyWholeNumbersInRange) {
         bool ok;
         int value;
     } cases[] = {
-        {"10", true, 10},         {" 7 ", true, 7},         {"-3", true, -3},  {"+4", true, 4},
-        {"0", true, 0},           {"2147483647", true, INT_MAX}, {"-2147483648", true, INT_MIN},
-        {"2147483648", false, 0}, {"", false, 0},           {"  ", false, 0},  {"-", false, 0},
-        {"1 2", false, 0},        {"12a", false, 0},        {"1.5", false, 0}, {"99999999999999999999", false, 0},
+        {"10", true, 10},
+        {" 7 ", true, 7},
+        {"-3", true, -3},
+        {"+4", true, 4},
+        {"0", true, 0},
+        {"2147483647", true, INT_MAX},
+        {"-2147483648", true, INT_MIN},
+        {"2147483648", false, 0},
+        {"", false, 0},
+        {"  ", false, 0},
+        {"-", false, 0},
+        {"1 2", false, 0},
+        {"12a", false, 0},
+        {"1.5", false, 0},
+        {"99999999999999999999", false, 0},
     };
     for (const Case& c : cases) {
         int value = -99;

@@ -65,7 +65,9 @@ private:
     LRESULT OnAnswerTwice(WPARAM wParam, LPARAM) { return static_cast<LRESULT>(2 * wParam); }
 };
 
-bool CreatePopup(CWnd& wnd) { return wnd.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr); }
+bool CreatePopup(CWnd& wnd) {
+    return wnd.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr);
+}
 
 TEST(ExceptionBoundary, AThrowingHandlerIsReportedAndTheWindowGoesOn) {
     ThrowingWnd wnd;

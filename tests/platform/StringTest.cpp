@@ -26,7 +26,9 @@ void ExpectProgramFormats() {
     EXPECT_STREQ("0.00", Formatted("%0.2f", 0.0));
 }
 
-TEST(StringFormat, FormatsNumbersTextAndPercent) { ExpectProgramFormats(); }
+TEST(StringFormat, FormatsNumbersTextAndPercent) {
+    ExpectProgramFormats();
+}
 
 TEST(StringFormat, KeepsAFullStopUnderADecimalCommaLocale) {
     const char* czech = std::setlocale(LC_ALL, "Czech");
