@@ -12,6 +12,9 @@ shot=${1:-"$build_dir/kvizar-main-window.png"}
 "$root/scripts/make-prefix.sh" "$build_dir"
 source "$root/scripts/wine-env.sh" "$build_dir"
 exe="$build_dir/app/kvizar.exe"
+# As on a Czech system: under a Western code page Wine's system font, in which the image buttons'
+# captions are drawn, has no "č". (The locale is compiled into the build folder.)
+export LANG=cs_CZ.UTF-8
 
 # A newcomer can press "Spustit test" at once: the sample test goes beside the exe, but only when
 # there is no test folder yet (the user's own tests are never touched).
