@@ -1,0 +1,86 @@
+#include "convert/ConvertCommand.h"
+
+#include "convert/FileAccessError.h"
+#include "convert/Messages.h"
+#include "convert/QuestionFile.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+ConvertOutcome Refused(const std::string& file, const Refusal& refusal) {
+    return ConvertOutcome{ConvertOutcome::kRefused, refusal.Describe(file)};
+}
+
+ConvertOutcome Refused(const std::string& file, const std::string& reason) {
+    return Refused(file, Refusal{0, 0, reason});
+}
+
+} // namespace
+
+std::optional<FileFormat> ConvertCommand::FormatOf(const std::string& path) {
+    const size_t dot = path.find_last_of('.');
+    const size_t separator = path.find_last_of("/\\");
+    if (dot == std::string::npos || (separator != std::string::npos && dot < separator))
+        return std::nullopt;
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == "tst")
+        return FileFormat::TestFile;
+    if (extension == "txt")
+        return FileFormat::Aiken;
+    if (extension == "csv")
+        return FileFormat::Csv;
+    return std::nullopt;
+}
+
+ConvertOutcome ConvertCommand::Run(const std::vector<std::string>& arguments) {
+    std::vector<std::string> files;
+    bool force = false;
+    for (const std::string& argument : arguments) {
+        if (argument == "--force")
+            force = true;
+        else
+            files.push_back(argument);
+    }
+    if (files.size() != 2)
+        return ConvertOutcome{ConvertOutcome::kUsage, Messages::Usage()};
+    return Convert(files[0], files[1], force);
+}
+
+ConvertOutcome ConvertCommand::Convert(const std::string& source, const std::string& target, bool force) {
+    const std::optional<FileFormat> from = FormatOf(source);
+    const std::optional<FileFormat> to = FormatOf(target);
+    if (!from)
+        return Refused(source, Messages::UnknownFormat());
+    if (!to)
+        return Refused(target, Messages::UnknownFormat());
+    if ((*from == FileFormat::TestFile) == (*to == FileFormat::TestFile))
+        return ConvertOutcome{ConvertOutcome::kUsage, Messages::OneSideTest()};
+    if (!force && m_files.Exists(target))
+        return Refused(target, Messages::TargetExists());
+    return ReadCheckAndSave(source, *from, target, *to);
+}
+
+ConvertOutcome ConvertCommand::ReadCheckAndSave(const std::string& source, FileFormat from,
+                                                const std::string& target, FileFormat to) {
+    ReadResult read;
+    try {
+        std::unique_ptr<ByteSource> input = m_files.OpenForReading(source);
+        read = QuestionFile::Read(from, *input);
+    } catch (const FileAccessError& error) {
+        return Refused(source, error.what());
+    }
+    if (read.refusal)
+        return Refused(source, *read.refusal);
+    if (const std::optional<Refusal> refusal = QuestionFile::CheckExport(to, read.questions))
+        return Refused(source, *refusal);
+    try {
+        m_files.SaveSafely(target, [&](ByteSink& sink) { QuestionFile::Write(to, read.questions, sink); });
+    } catch (const FileAccessError& error) {
+        return Refused(target, error.what());
+    }
+    return ConvertOutcome{ConvertOutcome::kDone, Messages::Converted(read.questions.Count(), target)};
+}

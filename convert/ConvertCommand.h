@@ -1,0 +1,40 @@
+#pragma once
+// The converter's command line, whatever system it runs on: the format of each side by its
+// extension, exactly one side a test, an existing target kept unless --force, and the one line
+// that tells how it went. The files themselves go through a FileAccess.
+
+#include "convert/FileAccess.h"
+#include "convert/FileFormat.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct ConvertOutcome {
+    static constexpr int kDone = 0;
+    static constexpr int kRefused = 1;
+    static constexpr int kUsage = 2;
+
+    int exitCode;
+    std::string message; // one line, UTF-8, without its line end
+};
+
+class ConvertCommand {
+public:
+    explicit ConvertCommand(FileAccess& files) : m_files(files) {}
+
+    // "SOURCE TARGET [--force]": the arguments after the program's name, in UTF-8.
+    ConvertOutcome Run(const std::vector<std::string>& arguments);
+
+    // Converts one file into another (both named as the user named them).
+    ConvertOutcome Convert(const std::string& source, const std::string& target, bool force);
+
+    // By the extension, in any case: .tst, .txt (Aiken), .csv; nothing for any other.
+    static std::optional<FileFormat> FormatOf(const std::string& path);
+
+private:
+    ConvertOutcome ReadCheckAndSave(const std::string& source, FileFormat from, const std::string& target,
+                                    FileFormat to);
+
+    FileAccess& m_files;
+};

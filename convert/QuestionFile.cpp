@@ -1,0 +1,84 @@
+#include "convert/QuestionFile.h"
+
+#include "convert/AikenWriter.h"
+#include "convert/ChunkBuffer.h"
+#include "convert/Cp1250.h"
+#include "convert/CsvWriter.h"
+#include "convert/Messages.h"
+#include "convert/TextField.h"
+#include "convert/TextFileReader.h"
+#include "storage/TestFileDecoder.h"
+#include "storage/TestFileEncoder.h"
+
+#include <algorithm>
+
+namespace {
+
+ReadResult ReadTestFile(ByteSource& source) {
+    TestFileDecoder decoder(source.Size());
+    ChunkBuffer chunk(source.Size());
+    while (!decoder.IsComplete()) {
+        const size_t got = source.Read(chunk.Data(), chunk.Size());
+        if (got == 0 || !decoder.Feed(chunk.Data(), got))
+            break;
+    }
+    if (decoder.Finish())
+        return ReadResult{std::nullopt, decoder.TakeQuestions()};
+    const bool tooLarge = decoder.Error() == DecodeError::OutOfMemory;
+    return ReadResult{Refusal{0, 0, tooLarge ? Messages::TestTooLarge() : Messages::DamagedTest()},
+                      QuestionArray()};
+}
+
+void WriteTestFile(const QuestionArray& questions, ByteSink& sink) {
+    TestFileEncoder encoder(questions.Data(), questions.Count());
+    ChunkBuffer chunk;
+    while (const size_t got = encoder.Next(chunk.Data(), chunk.Size()))
+        sink.Write(chunk.Data(), got);
+}
+
+// What both text formats need: an answer they can name, and texts that read back as one line of
+// printable characters.
+std::optional<std::string> CheckForText(const QuestionRecord& record, int32_t number) {
+    if (record.correct < 0 || record.correct > 3)
+        return Messages::NoRightAnswer(number);
+    for (int field = 0; field < kTextFieldCount; ++field) {
+        const char* text = record.text[field];
+        if (std::any_of(text, text + TextFieldLength(text),
+                        [](char c) { return Cp1250::IsControl(static_cast<uint8_t>(c)); }))
+            return Messages::ControlInText(number, field);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+ReadResult QuestionFile::Read(FileFormat format, ByteSource& source) {
+    return format == FileFormat::TestFile ? ReadTestFile(source) : TextFileReader::Read(format, source);
+}
+
+std::optional<Refusal> QuestionFile::CheckExport(FileFormat format, const QuestionArray& questions) {
+    if (format == FileFormat::TestFile)
+        return std::nullopt;
+    for (int32_t i = 0; i < questions.Count(); ++i) {
+        std::optional<std::string> reason = CheckForText(questions[i], i + 1);
+        if (!reason && format == FileFormat::Aiken)
+            reason = AikenWriter::Check(questions[i], i + 1);
+        if (reason)
+            return Refusal{0, 0, *reason};
+    }
+    return std::nullopt;
+}
+
+void QuestionFile::Write(FileFormat format, const QuestionArray& questions, ByteSink& sink) {
+    switch (format) {
+    case FileFormat::TestFile:
+        WriteTestFile(questions, sink);
+        break;
+    case FileFormat::Aiken:
+        AikenWriter::Write(questions, sink);
+        break;
+    case FileFormat::Csv:
+        CsvWriter::Write(questions, sink);
+        break;
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Why a conversion does not go ahead: a value the readers, the export checks and the file access
+// hand back, and the front end prints as "SOURCE:LINE:COLUMN: reason".
+
+#include <cstdint>
+#include <string>
+
+struct Refusal {
+    int64_t line = 0;   // 1-based; 0 when it concerns the file or a question as a whole
+    int64_t column = 0; // 1-based, in characters; 0 unless it concerns one character
+    std::string reason; // Czech, UTF-8
+
+    // "SOURCE:LINE:COLUMN: reason", leaving out the column or the line where there is none.
+    std::string Describe(const std::string& source) const;
+};

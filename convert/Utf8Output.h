@@ -1,0 +1,31 @@
+#pragma once
+// A text file being written: the test's Windows-1250 texts go out as UTF-8, through a buffer, to
+// the sink in large chunks.
+
+#include "convert/ByteSink.h"
+#include "convert/ChunkBuffer.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class Utf8Output {
+public:
+    explicit Utf8Output(ByteSink& sink);
+
+    // Bytes that are UTF-8 already (ASCII, or one of the messages).
+    void Raw(const char* data, size_t size);
+    void Raw(const std::string& text) { Raw(text.data(), text.size()); }
+    // Windows-1250 bytes, converted.
+    void Text(const char* data, size_t size);
+    // Hands everything still buffered to the sink; call once at the end.
+    void Flush();
+
+private:
+    // Makes room for size more bytes (a few texts' worth at most), flushing first if they do not fit.
+    uint8_t* Reserve(size_t size);
+
+    ByteSink& m_sink;
+    ChunkBuffer m_buffer;
+    size_t m_used = 0;
+};

@@ -1,0 +1,139 @@
+// The command line's rules over files kept in memory: formats by extension, exactly one test,
+// the existing target, and the one line each outcome prints.
+
+#include "convert/ConvertCommand.h"
+#include "convert/FileAccessError.h"
+#include "convert/MemorySink.h"
+#include "convert/MemorySource.h"
+#include "convert/Messages.h"
+#include "convert/QuestionFile.h"
+#include "tests/convert/ConvertTesting.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+class MemoryFiles : public FileAccess {
+public:
+    bool Exists(const std::string& path) override { return files.count(path) > 0; }
+
+    std::unique_ptr<ByteSource> OpenForReading(const std::string& path) override {
+        const auto found = files.find(path);
+        if (found == files.end())
+            throw FileAccessError(Messages::CannotRead(Messages::NoSuchFile()));
+        const std::string& bytes = found->second;
+        return std::make_unique<MemorySource>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    }
+
+    void SaveSafely(const std::string& path, const std::function<void(ByteSink&)>& write) override {
+        MemorySink sink;
+        write(sink);
+        if (diskFull)
+            throw FileAccessError(Messages::CannotWrite(Messages::DiskFull()));
+        files[path] = std::string(sink.bytes.begin(), sink.bytes.end());
+    }
+
+    std::map<std::string, std::string> files;
+    bool diskFull = false;
+};
+
+const std::string kWorkedAiken = "2+2?\nA) 3\nB) 4\nC) 5\nD) 22\nANSWER: B\n";
+const std::string kWorkedTest(kWorkedExample.begin(), kWorkedExample.end());
+
+class ConvertCommandTest : public ::testing::Test {
+protected:
+    ConvertOutcome Run(const std::vector<std::string>& arguments) {
+        return ConvertCommand(files).Run(arguments);
+    }
+
+    MemoryFiles files;
+};
+
+TEST_F(ConvertCommandTest, TakesEachFormatByItsExtensionInAnyCase) {
+    const struct {
+        const char* path;
+        std::optional<FileFormat> format;
+    } cases[] = {
+        {"a.TST", FileFormat::TestFile},
+        {"b.Txt", FileFormat::Aiken},
+        {"dir.x/c.cSv", FileFormat::Csv},
+        {"d.tst.bak", std::nullopt},
+        {"dir.txt/e", std::nullopt},
+        {"dir.csv\\f", std::nullopt},
+        {"g", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.format, ConvertCommand::FormatOf(c.path)) << c.path;
+}
+
+TEST_F(ConvertCommandTest, ConvertsAndNamesTheCountAndTheTarget) {
+    files.files["in.TXT"] = kWorkedAiken;
+    ConvertOutcome outcome = Run({"in.TXT", "out.tst"});
+    EXPECT_EQ(0, outcome.exitCode);
+    EXPECT_EQ(u8"1 otázka uložena do out.tst", outcome.message);
+    EXPECT_EQ(kWorkedTest, files.files["out.tst"]);
+
+    files.files["three.csv"] = "q;a;b;c;d;A\nq;a;b;c;d;B\nq;a;b;c;d;C\n";
+    EXPECT_EQ(u8"3 otázky uloženy do three.tst", Run({"three.csv", "three.tst"}).message);
+}
+
+TEST_F(ConvertCommandTest, KeepsAnExistingTargetUnlessForced) {
+    files.files["in.tst"] = kWorkedTest;
+    files.files["out.csv"] = "old";
+    ConvertOutcome outcome = Run({"in.tst", "out.csv"});
+    EXPECT_EQ(1, outcome.exitCode);
+    EXPECT_EQ(u8"out.csv: soubor už existuje; přepsat jej dovolí volba --force", outcome.message);
+    EXPECT_EQ("old", files.files["out.csv"]);
+
+    EXPECT_EQ(0, Run({"--force", "in.tst", "out.csv"}).exitCode);
+    EXPECT_EQ(WriteBytes(FileFormat::Csv, ArrayOf({kWorkedRecord})), files.files["out.csv"]);
+}
+
+TEST_F(ConvertCommandTest, RefusesWithTheFileLineAndColumn) {
+    files.files["in.tst"] = kWorkedTest;
+    files.files["order.txt"] = "Q\nA) a\nC) c\n";
+    files.files["cyrillic.csv"] = u8"q;a;b;c;d;A\nq;ф;b;c;d;A\n";
+    files.files["none.tst"] = std::string(kWorkedTest.begin(), kWorkedTest.begin() + 20);
+    const struct {
+        std::vector<std::string> arguments;
+        int exitCode;
+        std::string message;
+    } cases[] = {
+        {{"order.txt", "out.tst"}, 1, u8"order.txt:3: má tu být možnost B), ne C)"},
+        {{"cyrillic.csv", "out.tst"}, 1, u8"cyrillic.csv:2:3: " + Messages::NotInCodePage(0x444)},
+        {{"none.tst", "out.txt"}, 1, u8"none.tst: " + Messages::DamagedTest()},
+        {{"missing.csv", "out.tst"}, 1, u8"missing.csv: " + Messages::CannotRead(Messages::NoSuchFile())},
+        {{"in.tst", "out.doc"}, 1, u8"out.doc: " + Messages::UnknownFormat()},
+        {{"in.tst", "out.tst"}, 2, Messages::OneSideTest()},
+        {{"order.txt", "out.csv"}, 2, Messages::OneSideTest()},
+        {{"in.tst"}, 2, Messages::Usage()},
+        {{"in.tst", "a.csv", "b.csv"}, 2, Messages::Usage()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        ConvertOutcome outcome = Run(c.arguments);
+        EXPECT_EQ(c.exitCode, outcome.exitCode);
+        EXPECT_EQ(c.message, outcome.message);
+    }
+    EXPECT_EQ(4u, files.files.size()); // nothing written
+}
+
+TEST_F(ConvertCommandTest, ExportRefusalAndFailedSaveWriteNothing) {
+    QuestionRecord unanswered = kWorkedRecord;
+    unanswered.correct = -1;
+    MemorySink test;
+    QuestionFile::Write(FileFormat::TestFile, ArrayOf({kWorkedRecord, unanswered}), test);
+    files.files["in.tst"] = std::string(test.bytes.begin(), test.bytes.end());
+    EXPECT_EQ("in.tst: " + Messages::NoRightAnswer(2), Run({"in.tst", "out.csv"}).message);
+
+    files.files["in.txt"] = kWorkedAiken;
+    files.diskFull = true;
+    ConvertOutcome outcome = Run({"in.txt", "out.tst"});
+    EXPECT_EQ(1, outcome.exitCode);
+    EXPECT_EQ("out.tst: " + Messages::CannotWrite(Messages::DiskFull()), outcome.message);
+    EXPECT_EQ(2u, files.files.size());
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#pragma once
+// What the converter's tests share: files of questions read from and written to memory at any
+// chunk size, tables of good and bad inputs, and checks that point a failure at its case.
+
+#include "convert/FileFormat.h"
+#include "convert/ReadResult.h"
+#include "tests/storage/TestFileSamples.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Reads bytes as a file in format, the source handing them out chunk bytes at a time.
+ReadResult ReadBytes(FileFormat format, const std::string& bytes, size_t chunk = SIZE_MAX);
+// Writes questions in format; they must pass the export check.
+std::string WriteBytes(FileFormat format, const QuestionArray& questions);
+QuestionArray ArrayOf(const std::vector<QuestionRecord>& records);
+
+struct GoodInput {
+    const char* name;
+    std::string bytes;
+    std::vector<QuestionRecord> expected;
+};
+
+struct BadInput {
+    const char* name;
+    std::string bytes;
+    int64_t line;
+    int64_t column;     // 0 where the refusal names no character
+    std::string reason; // a part of the reason, UTF-8
+};
+
+// Each input read at several chunk sizes, so every boundary falls somewhere inside it.
+void ExpectReads(FileFormat format, const std::vector<GoodInput>& inputs);
+void ExpectRefuses(FileFormat format, const std::vector<BadInput>& inputs);

@@ -1,0 +1,58 @@
+// The CSV reader: RFC 4180 quoting as spreadsheets save it, both delimiters, the header, and each
+// refusal with its line (and column where it concerns a character).
+
+#include "convert/Messages.h"
+#include "tests/convert/ConvertTesting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CsvReader, ReadsWhatSpreadsheetsSave) {
+    const std::string long1023(1023, 'x');
+    ExpectReads(
+        FileFormat::Csv,
+        {
+            {"';', a Czech header, byte order mark, CRLF",
+             u8"\xEF\xBB\xBFOtázka;A;B;C;D;Správně\r\n2+2?;3;4;5;22;B\r\n",
+             {kWorkedRecord}},
+            {"',', no header, answers 1 to 4 trimmed, no last line end",
+             "q1,a,b,c,d, 4 \nq2,a, b ,c,d,\t1",
+             {MakeRecord(3, {"q1", "a", "b", "c", "d"}), MakeRecord(0, {"q2", "a", " b ", "c", "d"})}},
+            {"quotes: delimiter, doubled quote, empty cell, blanks kept, quote in an unquoted cell",
+             "\"a;b\";\"say \"\"hi\"\"\";;\" x \";5\" disk;\"C\"\n",
+             {MakeRecord(2, {"a;b", "say \"hi\"", "", " x ", "5\" disk"})}},
+            {"';' outside quotes counts, ',' inside does not",
+             "\"1,5 + 1,5\";2;3;4;5;B\n",
+             {MakeRecord(1, {"1,5 + 1,5", "2", "3", "4", "5"})}},
+            {"header of another word, ','",
+             u8"Question,A,B,C,D,Odpověď\nq,a,b,c,d,D\n",
+             {MakeRecord(3, {"q", "a", "b", "c", "d"})}},
+            {"texts of 1023 characters",
+             long1023 + ";a;" + long1023 + ";c;d;A\n",
+             {MakeRecord(0, {long1023, "a", long1023, "c", "d"})}},
+        });
+}
+
+TEST(CsvReader, RefusesRowsItCannotTakeWithTheirLine) {
+    const std::string header = u8"Otázka;A;B;C;D;Správně\n";
+    ExpectRefuses(FileFormat::Csv,
+                  {
+                      {"five cells", header + "q;a;b;c;d;A\nq;a;b;c;A\n", 3, 0, u8"řádek má 5 buněk"},
+                      {"seven cells", "q;a;b;c;d;A;x\n", 1, 0, u8"řádek má 7 buněk"},
+                      {"empty line", "q;a;b;c;d;A\n\nq;a;b;c;d;A\n", 2, 0, u8"řádek má 1 buňku"},
+                      {"answer E", "q;a;b;c;d;E\n", 1, 0, Messages::BadRightAnswer()},
+                      {"answer 5", header + "q;a;b;c;d;5\n", 2, 0, Messages::BadRightAnswer()},
+                      {"empty answer", "q;a;b;c;d;\n", 1, 0, Messages::BadRightAnswer()},
+                      {"answer a", "q;a;b;c;d;a\n", 1, 0, Messages::BadRightAnswer()},
+                      {"text after a closing quote", "\"a\"b;a;b;c;d;A\n", 1, 4, u8"uzavírací uvozovkou"},
+                      {"line break inside quotes", "q;\"a\r\nb\";b;c;d;A\n", 1, 5, u8"zalomení řádku"},
+                      {"quote never closed", "q;a;b;c;d;\"B", 1, 11, u8"nemá uzavírací"},
+                      {"tab in a text", "q;a\tb;b;c;d;A\n", 1, 4, "U+0009"},
+                      {"option of 1024 characters", "q;a;" + std::string(1024, 'b') + ";c;d;A\n", 1, 0,
+                       u8"text možnosti B je delší"},
+                      {"header alone", header, 0, 0, Messages::NoQuestion()},
+                  });
+}
+
+} // namespace

@@ -1,0 +1,11 @@
+# The converter's tests, relative to tests/convert/: built for Wine by tests/CMakeLists.txt and
+# natively by fuzz/, the same sources.
+set(KVIZAR_CONVERT_TEST_SOURCES
+    AikenTest.cpp
+    ConvertCommandTest.cpp
+    ConvertTesting.cpp
+    Cp1250Test.cpp
+    CsvTest.cpp
+    ExportTest.cpp
+    TextInputTest.cpp
+)

@@ -1,0 +1,55 @@
+// Text files in any encoding a teacher's editor saves: UTF-8 with or without a byte order mark,
+// else Windows-1250; UTF-16 and every character the test cannot hold refused where it stands.
+
+#include "convert/Messages.h"
+#include "tests/convert/ConvertTesting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// An Aiken question around a question text.
+std::string Aiken(const std::string& question) {
+    return question + "\nA) a\nB) b\nC) c\nD) d\nANSWER: A\n";
+}
+
+QuestionRecord Record(const std::string& question) {
+    return MakeRecord(0, {question, "a", "b", "c", "d"});
+}
+
+const char kCzech[] = "P\xf8\xedli\x9a \x9elu\x9dou\xe8k\xfd k\xf9\xf2"; // Windows-1250
+
+TEST(TextInput, ReadsUtf8WithOrWithoutMarkElseWindows1250) {
+    ExpectReads(FileFormat::Aiken,
+                {
+                    {"UTF-8", Aiken(u8"Příliš žluťoučký kůň"), {Record(kCzech)}},
+                    {"UTF-8 with a byte order mark",
+                     "\xEF\xBB\xBF" + Aiken(u8"Příliš žluťoučký kůň"),
+                     {Record(kCzech)}},
+                    {"Windows-1250", Aiken(kCzech), {Record(kCzech)}},
+                    {"the code page's punctuation", Aiken(u8"€ „x“ ™"), {Record("\x80 \x84x\x93 \x99")}},
+                });
+}
+
+TEST(TextInput, RefusesWhatTheTestCannotHoldWhereItStands) {
+    const std::string options = "A) a\nB) b\nC) c\nD) d\nANSWER: A\n";
+    ExpectRefuses(
+        FileFormat::Aiken,
+        {
+            {"UTF-16 LE", std::string("\xFF\xFEQ\0?\0", 6), 0, 0, Messages::Utf16()},
+            {"UTF-16 BE", std::string("\xFE\xFF\0Q\0?", 6), 0, 0, Messages::Utf16()},
+            {"Cyrillic, after two-byte characters", u8"Q\nA) ať ф\n", 2, 7, "U+0444"},
+            {"beyond the basic plane", Aiken(u8"Q \U0001F600"), 1, 3, "U+1F600"},
+            {"byte order mark, then Windows-1250", "\xEF\xBB\xBFQ \xF8", 1, 3, Messages::InvalidUtf8()},
+            {"sequence cut short at the end", "\xEF\xBB\xBF" + Aiken("Q") + "\xC5", 7, 1,
+             Messages::InvalidUtf8()},
+            {"C1 control in UTF-8", Aiken(u8"Q\u0085"), 1, 2, "U+0085"},
+            {"byte Windows-1250 leaves undefined", Aiken("Q\x81 \xE8"), 1, 2, "U+0081"},
+            {"NUL", Aiken(std::string("Q\0x", 3)), 1, 2, "U+0000"},
+            {"DEL", Aiken("Q\x7F"), 1, 2, "U+007F"},
+            {"CR without LF", "Q?\nA) a\rb\n" + options, 2, 5, "U+000D"},
+        });
+    ExpectRefuses(FileFormat::Csv, {{"Cyrillic in a cell", u8"q;ф;b;c;d;A\n", 1, 3, "U+0444"}});
+}
+
+} // namespace
