@@ -2,39 +2,12 @@
 // read past a chunk; the checks below catch a decoder that depends on how its input is split, and
 // an encoder and decoder that disagree.
 
+#include "fuzz/FuzzChecks.h"
 #include "storage/TestFileDecoder.h"
 #include "storage/TestFileEncoder.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <vector>
-
-namespace {
-
-void Check(bool ok, const char* what) {
-    if (!ok) {
-        std::fprintf(stderr, "test_file_fuzzer: %s\n", what);
-        std::abort();
-    }
-}
-
-// Same correct indexes and texts up to each NUL (what the format stores).
-bool SameQuestions(const QuestionArray& a, const QuestionArray& b) {
-    if (a.Count() != b.Count())
-        return false;
-    for (int32_t i = 0; i < a.Count(); ++i) {
-        if (a[i].correct != b[i].correct)
-            return false;
-        for (int f = 0; f < kTextFieldCount; ++f)
-            if (std::strcmp(a[i].text[f], b[i].text[f]) != 0)
-                return false;
-    }
-    return true;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A chunk size taken from the input itself, so the fuzzer moves the chunk boundaries around

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Writes the fuzzer's seed corpus: small test files, valid and damaged, one per shape the decoder
-must tell apart. Run from anywhere; the files land in corpus/ beside this script."""
+"""Writes the fuzzers' seed corpora: small test files, valid and damaged, one per shape the decoder
+must tell apart (corpus/), and small Aiken (corpus-aiken/) and CSV (corpus-csv/) files in the
+shapes and encodings their readers take or refuse. Run from anywhere; the files land beside this
+script."""
 
 import os
 import struct
@@ -51,13 +53,44 @@ FILES = {
 }
 
 
-def main():
-    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
+QUESTION = "Která řeka protéká Prahou?\nA) Vltava\nB) Morava\nC) Odra\nD) Labe\nANSWER: A\n"
+
+AIKEN = {
+    "utf8.txt": QUESTION.encode("utf-8"),
+    "utf8-bom-crlf.txt": b"\xef\xbb\xbf" + (QUESTION + "\n" + QUESTION).replace("\n", "\r\n").encode("utf-8"),
+    "cp1250.txt": QUESTION.encode("cp1250"),
+    "forms.txt": b"  Q?\t\nA.a\nB)  b\nC) c c\nD)\td\nANSWER:D",
+    "three-options.txt": b"Q?\nA) a\nB) b\nC) c\nANSWER: C\n",
+    "out-of-order.txt": b"Q?\nA) a\nC) c\nB) b\nD) d\nANSWER: A\n",
+    "two-lines.txt": b"Q?\nmore\nA) a\nB) b\nC) c\nD) d\nANSWER: A\n",
+    "cyrillic.txt": "Q ф?\nA) a\nB) b\nC) c\nD) d\nANSWER: B\n".encode("utf-8"),
+    "utf16.txt": "\ufeffQ?\n".encode("utf-16-le"),
+}
+
+CSV = {
+    "header-semicolon.csv": ("\ufeffOtázka;A;B;C;D;Správně\r\n" "Kolik je 1,5 + 1,5?;2;3;4;5;B\r\n").encode("utf-8"),
+    "comma.csv": b'"say ""hi""",a,"b,c",,d,4\n"q;1",a,b,c,d,1',
+    "cp1250.csv": "Otázka;A;B;C;D;Správně\nŘeka?;Vltava;Morava;Odra;Labe;A\n".encode("cp1250"),
+    "bad-answer.csv": b"q;a;b;c;d;E\n",
+    "five-cells.csv": b"q;a;b;c;d\n",
+    "open-quote.csv": b'q;"a\nb";b;c;d;A\n',
+    "after-quote.csv": b'"q"x;a;b;c;d;A\n',
+}
+
+
+def write(folder_name, files):
+    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), folder_name)
     os.makedirs(folder, exist_ok=True)
-    for name, data in sorted(FILES.items()):
+    for name, data in sorted(files.items()):
         with open(os.path.join(folder, name), "wb") as f:
             f.write(data)
-    print("wrote %d files to %s" % (len(FILES), folder))
+    print("wrote %d files to %s" % (len(files), folder))
+
+
+def main():
+    write("corpus", FILES)
+    write("corpus-aiken", AIKEN)
+    write("corpus-csv", CSV)
 
 
 if __name__ == "__main__":

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils fonts-wine fonts-liberation
-          imagemagick clang libclang-rt-14-dev googletest locales python3 nsis zip unzip)
+          imagemagick clang libclang-rt-14-dev googletest libgtest-dev locales python3 nsis zip unzip)
 
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi

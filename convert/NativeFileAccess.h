@@ -1,0 +1,12 @@
+#pragma once
+// The converter's files on a POSIX system (the native build): plain descriptors, and the safe save
+// as a temporary file beside the target, fsync, rename.
+
+#include "convert/FileAccess.h"
+
+class NativeFileAccess : public FileAccess {
+public:
+    bool Exists(const std::string& path) override;
+    std::unique_ptr<ByteSource> OpenForReading(const std::string& path) override;
+    void SaveSafely(const std::string& path, const std::function<void(ByteSink&)>& write) override;
+};

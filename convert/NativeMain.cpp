@@ -1,0 +1,16 @@
+// kvizar-convert for Linux: the two-argument form only, "kvizar-convert SOURCE TARGET [--force]".
+// Arguments and messages are UTF-8, as a Linux terminal has them.
+
+#include "convert/ConvertCommand.h"
+#include "convert/NativeFileAccess.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    NativeFileAccess files;
+    ConvertCommand command(files);
+    const ConvertOutcome outcome = command.Run(std::vector<std::string>(argv + 1, argv + argc));
+    std::FILE* stream = outcome.exitCode == ConvertOutcome::kDone ? stdout : stderr;
+    std::fprintf(stream, "%s\n", outcome.message.c_str());
+    return outcome.exitCode;
+}
