@@ -1,5 +1,6 @@
 #include "convert/AikenReader.h"
 
+#include "convert/FindByte.h"
 #include "convert/Messages.h"
 
 #include <algorithm>
@@ -10,6 +11,10 @@ namespace {
 const char kAnswerTag[] = "ANSWER:";
 constexpr size_t kAnswerTagLength = sizeof kAnswerTag - 1;
 
+bool IsBlank(uint8_t byte) {
+    return byte == ' ' || byte == '\t';
+}
+
 // "A)" or "A.": any capital, as Moodle reads an option by it.
 bool IsOptionPrefix(const char* text, uint64_t length) {
     return length >= 2 && text[0] >= 'A' && text[0] <= 'Z' && (text[1] == ')' || text[1] == '.');
@@ -19,44 +24,68 @@ bool IsOptionPrefix(const char* text, uint64_t length) {
 
 bool AikenReader::ParseChunk(const uint8_t* p, const uint8_t* end) {
     while (p != end) {
-        if (*p == '\n') {
+        const uint8_t* lineEnd = FindByte(p, end, '\n');
+        if (!OnPiece(p, lineEnd))
+            return false;
+        p = lineEnd;
+        if (p != end) {
             if (!EndLine())
                 return false;
             StartLine(++p);
-        } else if (*p == ' ' || *p == '\t') {
-            OnBlank(p++);
-        } else {
-            const uint8_t* run = p;
-            while (p != end && *p != '\n' && *p != ' ' && *p != '\t')
-                ++p;
-            if (!OnText(run, p))
-                return false;
         }
     }
     return true;
 }
 
-void AikenReader::OnBlank(const uint8_t* at) {
-    if (m_length == 0 || m_afterPrefix)
-        return;
-    if (*at == '\t' && m_pendingTabColumn == 0)
-        m_pendingTabColumn = ColumnOf(at);
-    ++m_pendingBlanks;
+bool AikenReader::OnPiece(const uint8_t* p, const uint8_t* end) {
+    while (p != end) {
+        // Blanks at the start of a line, and right after "A)", belong to no text.
+        if (m_length == 0 || m_afterPrefix) {
+            while (p != end && IsBlank(*p))
+                ++p;
+            if (p == end)
+                return true;
+        }
+        const uint8_t* last = end; // past the piece's last character that is not blank
+        while (last != p && IsBlank(last[-1]))
+            --last;
+        if (last != p && !FlushPendingBlanks())
+            return false;
+        // The first two characters of a line are taken alone: they may make it an option.
+        const uint8_t* stop = m_length < 2 ? std::min(last, p + (2 - m_length)) : last;
+        const uint8_t* tab = FindByte(p, stop, '\t');
+        if (tab != stop)
+            return RefuseAt(tab, Messages::ControlCharacter('\t'));
+        const uint64_t before = m_length;
+        Append(p, static_cast<size_t>(stop - p));
+        m_afterPrefix = before < 2 && m_length == 2 && IsOptionPrefix(m_text, m_length);
+        p = stop;
+        if (stop == last) {
+            PendBlanks(last, end);
+            return true;
+        }
+    }
+    return true;
 }
 
-bool AikenReader::OnText(const uint8_t* run, const uint8_t* end) {
-    if (m_pendingBlanks > 0) {
-        if (m_pendingTabColumn > 0)
-            return Refuse(Line(), m_pendingTabColumn, Messages::ControlCharacter('\t'));
-        // Inner blanks are all spaces by now: a tab among them has been refused.
-        std::memset(m_text + Stored(), ' ', static_cast<size_t>(std::min<uint64_t>(m_pendingBlanks, Room())));
-        m_length += m_pendingBlanks;
-        m_pendingBlanks = 0;
-    }
-    const uint64_t before = m_length;
-    Append(run, static_cast<size_t>(end - run));
-    // The blanks right after "A)" are skipped, so "A)  text" and "A)text" read alike.
-    m_afterPrefix = before < 2 && m_length == 2 && IsOptionPrefix(m_text, m_length);
+void AikenReader::PendBlanks(const uint8_t* p, const uint8_t* end) {
+    if (m_afterPrefix)
+        return;
+    const uint8_t* tab = FindByte(p, end, '\t');
+    if (m_pendingTabColumn == 0 && tab != end)
+        m_pendingTabColumn = ColumnOf(tab);
+    m_pendingBlanks += static_cast<uint64_t>(end - p);
+}
+
+bool AikenReader::FlushPendingBlanks() {
+    if (m_pendingBlanks == 0)
+        return true;
+    if (m_pendingTabColumn > 0)
+        return Refuse(Line(), m_pendingTabColumn, Messages::ControlCharacter('\t'));
+    // Blanks between texts are all spaces by now: a tab among them has been refused.
+    std::memset(m_text + Stored(), ' ', static_cast<size_t>(std::min<uint64_t>(m_pendingBlanks, Room())));
+    m_length += m_pendingBlanks;
+    m_pendingBlanks = 0;
     return true;
 }
 

@@ -21,8 +21,10 @@ private:
     enum class LineKind { Blank, Question, Option, Answer };
     enum class Expect { Question, Option, Answer };
 
-    void OnBlank(const uint8_t* at);
-    bool OnText(const uint8_t* run, const uint8_t* end);
+    // A piece of a line: up to its LF, or to the end of the chunk.
+    bool OnPiece(const uint8_t* p, const uint8_t* end);
+    void PendBlanks(const uint8_t* p, const uint8_t* end);
+    bool FlushPendingBlanks();
     void Append(const uint8_t* data, size_t size);
     size_t Stored() const { return static_cast<size_t>(std::min<uint64_t>(m_length, sizeof m_text)); }
     size_t Room() const { return sizeof m_text - Stored(); }

@@ -1,9 +1,6 @@
 #include "convert/Cp1250.h"
 
-namespace {
-
-// The upper half, 0x80..0xFF.
-constexpr char16_t kUpperHalf[128] = {
+constexpr char16_t Cp1250::kUpperHalf[128] = {
     0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021, // 80
     0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179, // 88
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
@@ -22,39 +19,13 @@ constexpr char16_t kUpperHalf[128] = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9, // F8
 };
 
-// The way back, indexed by character up to the highest the code page holds (U+2122); 0 where it
-// has none (U+0000 itself never gets here).
-constexpr char32_t kHighest = 0x2122;
-struct ReverseTable {
-    uint8_t byte[kHighest + 1];
-};
-
-constexpr ReverseTable MakeReverseTable() {
+constexpr Cp1250::ReverseTable Cp1250::MakeReverseTable() {
     ReverseTable table{};
     for (int i = 0; i < 128; ++i)
         table.byte[kUpperHalf[i]] = static_cast<uint8_t>(0x80 + i);
     return table;
 }
-constexpr ReverseTable kReverse = MakeReverseTable();
-
-} // namespace
-
-char32_t Cp1250::ToUnicode(uint8_t byte) {
-    return byte < 0x80 ? byte : kUpperHalf[byte - 0x80];
-}
-
-int Cp1250::FromUnicode(char32_t character) {
-    if (character < 0x80)
-        return static_cast<int>(character);
-    if (character > kHighest || kReverse.byte[character] == 0)
-        return -1;
-    return kReverse.byte[character];
-}
-
-bool Cp1250::IsControl(uint8_t byte) {
-    const char32_t c = ToUnicode(byte);
-    return c < 0x20 || (c >= 0x7F && c < 0xA0);
-}
+constexpr Cp1250::ReverseTable Cp1250::kReverse = MakeReverseTable();
 
 bool Cp1250::IsLetter(uint8_t byte) {
     const char32_t c = ToUnicode(byte);

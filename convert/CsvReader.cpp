@@ -33,6 +33,13 @@ int AnswerIndex(const char* begin, const char* end) {
 
 } // namespace
 
+CsvReader::CsvReader(uint64_t lines, char delimiter) : TextParser(lines), m_delimiter(delimiter) {
+    for (const uint8_t stop : {'\n', '\t'})
+        m_stopsQuoted[stop] = m_stopsUnquoted[stop] = true;
+    m_stopsQuoted[static_cast<uint8_t>('"')] = true;
+    m_stopsUnquoted[static_cast<uint8_t>(delimiter)] = true;
+}
+
 bool CsvReader::ParseChunk(const uint8_t* p, const uint8_t* end) {
     while (p != end) {
         switch (m_state) {
@@ -67,8 +74,8 @@ bool CsvReader::ParseChunk(const uint8_t* p, const uint8_t* end) {
 // Takes the bytes up to the next one that means something in the state, as one piece.
 const uint8_t* CsvReader::ReadRun(const uint8_t* p, const uint8_t* end, bool quoted) {
     const uint8_t* run = p;
-    const uint8_t stop = quoted ? '"' : static_cast<uint8_t>(m_delimiter);
-    while (p != end && *p != stop && *p != '\n' && *p != '\t')
+    const bool* stops = quoted ? m_stopsQuoted : m_stopsUnquoted;
+    while (p != end && !stops[*p])
         ++p;
     Append(run, static_cast<size_t>(p - run));
     return p;

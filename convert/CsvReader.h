@@ -8,7 +8,7 @@
 class CsvReader : public TextParser {
 public:
     // lines from the first pass: every row takes one.
-    CsvReader(uint64_t lines, char delimiter) : TextParser(lines), m_delimiter(delimiter) {}
+    CsvReader(uint64_t lines, char delimiter);
 
 protected:
     bool ParseChunk(const uint8_t* data, const uint8_t* end) override;
@@ -33,6 +33,9 @@ private:
     size_t CellRoom(int64_t cell) const { return cell < 5 ? kTextFieldSize - 1 : sizeof m_lastCell; }
 
     char m_delimiter;
+    // The bytes that end a run of a cell's text, outside quotes and inside.
+    bool m_stopsUnquoted[256] = {};
+    bool m_stopsQuoted[256] = {};
     State m_state = State::CellStart;
     bool m_firstRow = true;
     int64_t m_cell = 0; // cells of the row read so far

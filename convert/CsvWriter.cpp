@@ -1,27 +1,23 @@
 #include "convert/CsvWriter.h"
 
+#include "convert/FindByte.h"
 #include "convert/Messages.h"
 #include "convert/TextField.h"
 #include "convert/Utf8Output.h"
-
-#include <cstring>
 
 namespace {
 
 // A cell, quoted where it must be, with each quote inside doubled.
 void WriteCell(Utf8Output& out, const char* text) {
-    const size_t length = TextFieldLength(text);
-    if (!std::memchr(text, ';', length) && !std::memchr(text, '"', length)) {
-        out.Text(text, length);
+    const char* end = text + TextFieldLength(text);
+    if (FindByte(text, end, ';') == end && FindByte(text, end, '"') == end) {
+        out.Text(text, static_cast<size_t>(end - text));
         return;
     }
     out.Raw("\"", 1);
-    const char* end = text + length;
-    while (const char* quote =
-               static_cast<const char*>(std::memchr(text, '"', static_cast<size_t>(end - text)))) {
+    for (const char* quote; (quote = FindByte(text, end, '"')) != end; text = quote + 1) {
         out.Text(text, static_cast<size_t>(quote - text));
         out.Raw("\"\"", 2);
-        text = quote + 1;
     }
     out.Text(text, static_cast<size_t>(end - text));
     out.Raw("\"", 1);

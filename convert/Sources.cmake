@@ -17,5 +17,7 @@ set(KVIZAR_CONVERT_SOURCES
     TextParser.cpp
     TextProbe.cpp
     Utf8Decoder.cpp
+    Utf8Pairs.cpp
+    Utf8Validator.cpp
     Utf8Output.cpp
 )

@@ -25,14 +25,23 @@ public:
 
     bool Failed() const { return !m_reason.empty(); }
     const std::string& Reason() const { return m_reason; }
+    // Failed at a byte that is not UTF-8 (decoding UTF-8).
+    bool FoundNotUtf8() const { return m_notUtf8; }
 
 private:
     // Puts a character out; false (failed) when the test cannot hold it.
     bool Put(char32_t character, uint8_t*& out);
-    bool PutByte(uint8_t byte, uint8_t*& out);
+    // Decodes one character the general way: a line end, a control, one above ASCII, or the rest
+    // of one the last chunk began. False once failed.
+    bool Step(const uint8_t*& in, const uint8_t* end, uint8_t*& out);
+    bool Fail(const std::string& reason);
+    bool FailNotUtf8();
+    // Printable ASCII and two-byte sequences, a block at a time (see Utf8Pairs).
+    void FastUtf8(const uint8_t*& in, const uint8_t* end, uint8_t*& out);
 
     TextEncoding m_encoding;
     Utf8Decoder m_utf8;
     bool m_pendingCr = false;
+    bool m_notUtf8 = false;
     std::string m_reason;
 };

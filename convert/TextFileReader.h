@@ -1,7 +1,7 @@
 #pragma once
-// Reads an Aiken or CSV file into a test's questions in two passes over the file: the first finds
-// the encoding and how many questions the array must hold, the second decodes and parses straight
-// into that array. So memory stays at about one array, whatever the file's size.
+// Reads an Aiken or CSV file into a test's questions in two passes over the file: the first counts
+// how many questions the array must hold, the second decodes and parses straight into that array.
+// So memory stays at about one array, whatever the file's size.
 
 #include "convert/ByteSource.h"
 #include "convert/FileFormat.h"

@@ -1,9 +1,7 @@
 #pragma once
-// The first of the two passes over a text file: which encoding it is in, how many questions it
-// can hold at most (so the array is allocated once, at its size), and the CSV delimiter. It reads
-// raw bytes; every byte that matters here is ASCII, which UTF-8 and Windows-1250 share.
-
-#include "convert/Utf8Decoder.h"
+// The first pass over a text file: how many questions it can hold at most, so the array is
+// allocated once at its size, and the CSV delimiter. It reads raw bytes; every byte that matters
+// here is ASCII, which UTF-8 and Windows-1250 share.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,8 +13,6 @@ public:
     // After the last chunk.
     void Finish();
 
-    // Every byte is valid UTF-8 (ASCII alone included).
-    bool IsUtf8() const { return m_utf8Valid; }
     // Lines, the last one counted when it holds anything: a CSV row takes one.
     uint64_t Lines() const { return m_lines; }
     // Lines holding more than spaces and tabs: an Aiken question takes six.
@@ -25,12 +21,9 @@ public:
     char Delimiter() const { return m_commas > m_semicolons ? ',' : ';'; }
 
 private:
-    void ValidateUtf8(const uint8_t* data, const uint8_t* end);
     void CountDelimiters(const uint8_t* data, const uint8_t* end);
     void EndLine();
 
-    Utf8Decoder m_utf8;
-    bool m_utf8Valid = true;
     uint64_t m_lines = 0;
     uint64_t m_nonBlankLines = 0;
     bool m_lineStarted = false;

@@ -23,18 +23,3 @@ int32_t Utf8Decoder::Start(uint8_t byte) {
     }
     return kNeedMore;
 }
-
-int32_t Utf8Decoder::Feed(uint8_t byte) {
-    if (m_pending == 0)
-        return Start(byte);
-    if (byte < m_low || byte > m_high) {
-        m_pending = 0;
-        m_low = 0x80;
-        m_high = 0xBF;
-        return kInvalid;
-    }
-    m_low = 0x80;
-    m_high = 0xBF;
-    m_character = (m_character << 6) | (byte & 0x3F);
-    return --m_pending == 0 ? m_character : kNeedMore;
-}

@@ -26,6 +26,9 @@ private:
     uint8_t* Reserve(size_t size);
 
     ByteSink& m_sink;
+    // Each Windows-1250 byte in UTF-8: one to three bytes, and in the row's last byte how many.
+    static constexpr size_t kRowSize = 4;
+    uint8_t m_utf8[256][kRowSize] = {};
     ChunkBuffer m_buffer;
     size_t m_used = 0;
 };

@@ -20,15 +20,20 @@ QuestionRecord Record(const std::string& question) {
 const char kCzech[] = "P\xf8\xedli\x9a \x9elu\x9dou\xe8k\xfd k\xf9\xf2"; // Windows-1250
 
 TEST(TextInput, ReadsUtf8WithOrWithoutMarkElseWindows1250) {
-    ExpectReads(FileFormat::Aiken,
-                {
-                    {"UTF-8", Aiken(u8"Příliš žluťoučký kůň"), {Record(kCzech)}},
-                    {"UTF-8 with a byte order mark",
-                     "\xEF\xBB\xBF" + Aiken(u8"Příliš žluťoučký kůň"),
-                     {Record(kCzech)}},
-                    {"Windows-1250", Aiken(kCzech), {Record(kCzech)}},
-                    {"the code page's punctuation", Aiken(u8"€ „x“ ™"), {Record("\x80 \x84x\x93 \x99")}},
-                });
+    ExpectReads(
+        FileFormat::Aiken,
+        {
+            {"UTF-8", Aiken(u8"Příliš žluťoučký kůň"), {Record(kCzech)}},
+            {"UTF-8 with a byte order mark",
+             "\xEF\xBB\xBF" + Aiken(u8"Příliš žluťoučký kůň"),
+             {Record(kCzech)}},
+            {"Windows-1250", Aiken(kCzech), {Record(kCzech)}},
+            // The first line reads as UTF-8 (with a character the test cannot hold); the third is not.
+            {"Windows-1250 that begins like UTF-8",
+             u8"Qф\nA) a\nB) \xE8\nC) c\nD) d\nANSWER: A\n",
+             {MakeRecord(0, {"Q\xD1\x84", "a", "\xE8", "c", "d"})}},
+            {"the code page's punctuation", Aiken(u8"€ „x“ ™"), {Record("\x80 \x84x\x93 \x99")}},
+        });
 }
 
 TEST(TextInput, RefusesWhatTheTestCannotHoldWhereItStands) {
@@ -41,6 +46,7 @@ TEST(TextInput, RefusesWhatTheTestCannotHoldWhereItStands) {
             {"Cyrillic, after two-byte characters", u8"Q\nA) ať ф\n", 2, 7, "U+0444"},
             {"beyond the basic plane", Aiken(u8"Q \U0001F600"), 1, 3, "U+1F600"},
             {"byte order mark, then Windows-1250", "\xEF\xBB\xBFQ \xF8", 1, 3, Messages::InvalidUtf8()},
+            {"CR inside a sequence", "\xEF\xBB\xBFQ\xC5\r\n" + options, 1, 2, Messages::InvalidUtf8()},
             {"sequence cut short at the end", "\xEF\xBB\xBF" + Aiken("Q") + "\xC5", 7, 1,
              Messages::InvalidUtf8()},
             {"C1 control in UTF-8", Aiken(u8"Q\u0085"), 1, 2, "U+0085"},
