@@ -5,10 +5,10 @@
 // Exits 1 when a load or save fails or the loaded test differs from the saved one.
 
 #include "bench/BenchSupport.h"
+#include "bench/FileBaselines.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
 #include "storage/TestFile.h"
-#include "storage/TestFileEncoder.h"
 #include "storage/TestFolder.h"
 
 #include <windows.h>
@@ -19,7 +19,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -36,57 +35,6 @@ SIZE_T PrivateBytes(const char** source) {
     return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
 }
 
-// Every text 1023 bytes of pseudo-random letters, so no two questions are alike.
-QuestionArray FullLengthTest(int32_t count) {
-    QuestionArray test = QuestionArray::Allocate(count);
-    uint32_t seed = 12345;
-    for (int32_t i = 0; i < test.Count(); ++i) {
-        for (char* text : test[i].text) {
-            for (int c = 0; c < 1023; ++c) {
-                seed = seed * 1103515245u + 12345u;
-                text[c] = static_cast<char>('a' + (seed >> 16) % 26);
-            }
-            text[1023] = '\0';
-        }
-        test[i].correct = i % 4;
-    }
-    return test;
-}
-
-std::vector<uint8_t> Encode(const QuestionArray& test) {
-    TestFileEncoder encoder(test.Data(), test.Count());
-    std::vector<uint8_t> bytes(static_cast<size_t>(encoder.EncodedSize()));
-    encoder.Next(bytes.data(), bytes.size());
-    return bytes;
-}
-
-// The baseline load: one read of the whole file into a buffer allocated for it.
-double PlainRead(const std::wstring& path, size_t size) {
-    const double start = Seconds();
-    HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    std::unique_ptr<uint8_t[]> buffer(new uint8_t[size]);
-    DWORD read = 0;
-    const BOOL ok = ReadFile(file, buffer.get(), static_cast<DWORD>(size), &read, nullptr);
-    CloseHandle(file);
-    const double elapsed = Seconds() - start;
-    Require(ok && read == size, "the plain read failed");
-    return elapsed;
-}
-
-// The baseline save: one write of the same bytes and a flush.
-double PlainWrite(const std::wstring& path, const std::vector<uint8_t>& bytes) {
-    const double start = Seconds();
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    FlushFileBuffers(file);
-    CloseHandle(file);
-    const double elapsed = Seconds() - start;
-    Require(ok && written == bytes.size(), "the plain write failed");
-    return elapsed;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -101,8 +49,8 @@ int main(int argc, char** argv) {
     CreateTestFolder();
     const CString path = BuildTestPath("bench");
     const std::wstring plainPath = ToWide(TestFolderPath() + "\\plain.bin");
-    const QuestionArray test = FullLengthTest(count);
-    const std::vector<uint8_t> bytes = Encode(test);
+    const QuestionArray test = FullLengthTest(count, "abcdefghijklmnopqrstuvwxyz");
+    const std::vector<uint8_t> bytes = EncodeTest(test);
     const double arrayBytes = static_cast<double>(sizeof(QuestionRecord)) * count;
 
     std::vector<double> loads, plainReads, saves, plainWrites;

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds what is missing and runs the three benchmarks under Wine, then prints a summary table.
+# Builds what is missing and runs the four benchmarks under Wine, then prints a summary table.
 # Every figure is a ratio against a baseline measured in the same run, from medians of several runs:
 #   storage   a test of 20,000 full-length questions loaded and saved, against one plain read and
 #             one plain write+flush of the same bytes; the memory the load adds, against the array
 #   start-up  kvizar.exe from launch to its main window shown and idle, against a bare Win32
 #             window started the same way, the two alternating
 #   picker    CRunSelectDlg opened over a folder of 10,000 tests, against listing that folder alone
+#   convert   the same 20,000 questions (Czech-looking texts) to CSV and back and to Aiken and back,
+#             against one plain read and one plain write+flush of each of the files
 # A missed goal is reported, never an error; a benchmark that fails ends the script.
 # Without DISPLAY it starts a private X server.
 # Usage: bench.sh [BUILD_DIR] [QUESTIONS] [RUNS] [PAIRS] [TESTS]
@@ -44,6 +46,7 @@ run() {
 run "$bench/storage_bench/storage_bench.exe" "$questions" "$runs"
 run "$bench/startup_bench/startup_bench.exe" "$pairs"
 run "$bench/picker_full/picker_bench.exe" "$tests" "$runs"
+run "$bench/convert_bench/convert_bench.exe" "$questions" "$runs"
 
 echo
 echo "Summary: each figure against its baseline from the same run (medians)"
