@@ -12,7 +12,8 @@ public:
     // the file cannot be read.
     virtual size_t Read(uint8_t* buffer, size_t capacity) = 0;
 
-    // Starts again at the first byte: a text is read twice (what it is, then what it says).
+    // Starts again at the first byte: a text is read more than once (how long it is, then what it
+    // says).
     virtual void Rewind() = 0;
 
     // The size in bytes, known before reading: it bounds what a test file may announce.

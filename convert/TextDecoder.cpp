@@ -2,7 +2,6 @@
 
 #include "convert/Cp1250.h"
 #include "convert/Messages.h"
-
 #include "convert/Utf8Pairs.h"
 
 #include <algorithm>
@@ -93,7 +92,7 @@ void TextDecoder::Finish() {
     if (Failed())
         return;
     if (m_pendingCr)
-        m_reason = Messages::ControlCharacter('\r');
+        Fail(Messages::ControlCharacter('\r'));
     else if (m_utf8.InSequence())
         FailNotUtf8();
 }
