@@ -1,7 +1,9 @@
 // The CSV reader: RFC 4180 quoting as spreadsheets save it, both delimiters, the header, and each
 // refusal with its line (and column where it concerns a character).
 
+#include "convert/MemorySource.h"
 #include "convert/Messages.h"
+#include "convert/QuestionFile.h"
 #include "tests/convert/ConvertTesting.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +55,53 @@ TEST(CsvReader, RefusesRowsItCannotTakeWithTheirLine) {
                        u8"text možnosti B je delší"},
                       {"header alone", header, 0, 0, Messages::NoQuestion()},
                   });
+}
+
+TEST(CsvReader, Takes50000QuestionsAndRefusesOneMore) {
+    std::string rows;
+    for (int i = 0; i < 50000; ++i)
+        rows += "q;a;b;c;d;A\n";
+    EXPECT_EQ(50000, ReadBytes(FileFormat::Csv, rows).questions.Count());
+    const ReadResult result = ReadBytes(FileFormat::Csv, rows + "q;a;b;c;d;A\n");
+    ASSERT_TRUE(result.refusal.has_value());
+    EXPECT_EQ(50001, result.refusal->line);
+    EXPECT_EQ(Messages::TooManyQuestions(), result.refusal->reason);
+}
+
+// A file that reads as `first` until it has been read to its end, and as `then` after that: it
+// changed between the pass that sized the array and the pass that fills it.
+class ChangingFile : public ByteSource {
+public:
+    ChangingFile(const std::string& first, const std::string& then) : m_first(Of(first)), m_then(Of(then)) {}
+
+    size_t Read(uint8_t* buffer, size_t capacity) override {
+        const size_t got = (m_changed ? m_then : m_first).Read(buffer, capacity);
+        m_changed = m_changed || got == 0;
+        return got;
+    }
+    void Rewind() override {
+        m_first.Rewind();
+        m_then.Rewind();
+    }
+    uint64_t Size() override { return m_first.Size(); }
+
+private:
+    static MemorySource Of(const std::string& bytes) {
+        return MemorySource(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    }
+    MemorySource m_first, m_then;
+    bool m_changed = false;
+};
+
+TEST(CsvReader, RefusesAFileThatChangesBetweenThePasses) {
+    const std::string one = "q;a;b;c;d;A\n", two = one + one;
+    for (const auto& change : {std::make_pair(one, two), std::make_pair(two, one)}) {
+        ChangingFile file(change.first, change.second);
+        const ReadResult result = QuestionFile::Read(FileFormat::Csv, file);
+        ASSERT_TRUE(result.refusal.has_value());
+        EXPECT_EQ(change.first == one ? 2 : 0, result.refusal->line);
+        EXPECT_EQ(Messages::ChangedWhileRead(), result.refusal->reason);
+    }
 }
 
 } // namespace

@@ -17,6 +17,13 @@ QuestionRecord Record(const std::string& question) {
     return MakeRecord(0, {question, "a", "b", "c", "d"});
 }
 
+std::string Repeat(const std::string& text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i)
+        repeated += text;
+    return repeated;
+}
+
 const char kCzech[] = "P\xf8\xedli\x9a \x9elu\x9dou\xe8k\xfd k\xf9\xf2"; // Windows-1250
 
 TEST(TextInput, ReadsUtf8WithOrWithoutMarkElseWindows1250) {
@@ -33,6 +40,10 @@ TEST(TextInput, ReadsUtf8WithOrWithoutMarkElseWindows1250) {
              u8"Qф\nA) a\nB) \xE8\nC) c\nD) d\nANSWER: A\n",
              {MakeRecord(0, {"Q\xD1\x84", "a", "\xE8", "c", "d"})}},
             {"the code page's punctuation", Aiken(u8"€ „x“ ™"), {Record("\x80 \x84x\x93 \x99")}},
+            // Past the fast path's blocks of 64 bytes: the byte that is not UTF-8 comes late.
+            {"Windows-1250 after a long ASCII run",
+             Aiken(std::string(200, 'x') + "\xE8"),
+             {Record(std::string(200, 'x') + "\xE8")}},
         });
 }
 
@@ -44,8 +55,14 @@ TEST(TextInput, RefusesWhatTheTestCannotHoldWhereItStands) {
             {"UTF-16 LE", std::string("\xFF\xFEQ\0?\0", 6), 0, 0, Messages::Utf16()},
             {"UTF-16 BE", std::string("\xFE\xFF\0Q\0?", 6), 0, 0, Messages::Utf16()},
             {"Cyrillic, after two-byte characters", u8"Q\nA) ať ф\n", 2, 7, "U+0444"},
+            // Inside a block of plain two-byte characters, the fast path's.
+            {"Cyrillic among two-byte characters", Aiken(Repeat(u8"ř", 150) + u8"ф" + Repeat(u8"ř", 100)), 1,
+             151, "U+0444"},
             {"beyond the basic plane", Aiken(u8"Q \U0001F600"), 1, 3, "U+1F600"},
             {"byte order mark, then Windows-1250", "\xEF\xBB\xBFQ \xF8", 1, 3, Messages::InvalidUtf8()},
+            {"stray continuation byte among ASCII",
+             "\xEF\xBB\xBF" + Aiken(std::string(100, 'x') + "\xA9" + std::string(100, 'x')), 1, 101,
+             Messages::InvalidUtf8()},
             {"CR inside a sequence", "\xEF\xBB\xBFQ\xC5\r\n" + options, 1, 2, Messages::InvalidUtf8()},
             {"sequence cut short at the end", "\xEF\xBB\xBF" + Aiken("Q") + "\xC5", 7, 1,
              Messages::InvalidUtf8()},
@@ -55,7 +72,11 @@ TEST(TextInput, RefusesWhatTheTestCannotHoldWhereItStands) {
             {"DEL", Aiken("Q\x7F"), 1, 2, "U+007F"},
             {"CR without LF", "Q?\nA) a\rb\n" + options, 2, 5, "U+000D"},
         });
-    ExpectRefuses(FileFormat::Csv, {{"Cyrillic in a cell", u8"q;ф;b;c;d;A\n", 1, 3, "U+0444"}});
+    ExpectRefuses(FileFormat::Csv, {
+                                       {"Cyrillic in a cell", u8"q;ф;b;c;d;A\n", 1, 3, "U+0444"},
+                                       {"tab after 200 two-byte characters",
+                                        "q;" + Repeat(u8"ž", 200) + "\tx;b;c;d;A\n", 1, 203, "U+0009"},
+                                   });
 }
 
 } // namespace
