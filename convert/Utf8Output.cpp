@@ -7,7 +7,6 @@
 namespace {
 // The most one Windows-1250 byte becomes in UTF-8 (the euro sign, U+20AC, takes three).
 constexpr size_t kMostBytesPerCharacter = 3;
-
 } // namespace
 
 Utf8Output::Utf8Output(ByteSink& sink) : m_sink(sink) {
