@@ -5,12 +5,11 @@
 #include "convert/Cp1250.h"
 #include "convert/CsvWriter.h"
 #include "convert/Messages.h"
-#include "convert/TextField.h"
 #include "convert/TextFileReader.h"
 #include "storage/TestFileDecoder.h"
 #include "storage/TestFileEncoder.h"
 
-#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -36,17 +35,34 @@ void WriteTestFile(const QuestionArray& questions, ByteSink& sink) {
         sink.Write(chunk.Data(), got);
 }
 
+// Which bytes are controls, NUL among them: looked up for every byte of every text.
+using ControlTable = std::array<bool, 256>;
+
+ControlTable MakeControlTable() {
+    ControlTable controls{};
+    for (int byte = 0; byte < 256; ++byte)
+        controls[byte] = Cp1250::IsControl(static_cast<uint8_t>(byte));
+    return controls;
+}
+
+// One pass: a text is clean when the first control in it is the NUL that ends it.
+bool HoldsControl(const char* text, const ControlTable& controls) {
+    const char* const end = text + kTextFieldSize - 1;
+    const char* p = text;
+    while (p != end && !controls[static_cast<uint8_t>(*p)])
+        ++p;
+    return p != end && *p != '\0';
+}
+
 // What both text formats need: an answer they can name, and texts that read back as one line of
 // printable characters.
-std::optional<std::string> CheckForText(const QuestionRecord& record, int32_t number) {
+std::optional<std::string> CheckForText(const QuestionRecord& record, int32_t number,
+                                        const ControlTable& controls) {
     if (record.correct < 0 || record.correct > 3)
         return Messages::NoRightAnswer(number);
-    for (int field = 0; field < kTextFieldCount; ++field) {
-        const char* text = record.text[field];
-        if (std::any_of(text, text + TextFieldLength(text),
-                        [](char c) { return Cp1250::IsControl(static_cast<uint8_t>(c)); }))
+    for (int field = 0; field < kTextFieldCount; ++field)
+        if (HoldsControl(record.text[field], controls))
             return Messages::ControlInText(number, field);
-    }
     return std::nullopt;
 }
 
@@ -59,8 +75,9 @@ ReadResult QuestionFile::Read(FileFormat format, ByteSource& source) {
 std::optional<Refusal> QuestionFile::CheckExport(FileFormat format, const QuestionArray& questions) {
     if (format == FileFormat::TestFile)
         return std::nullopt;
+    const ControlTable controls = MakeControlTable();
     for (int32_t i = 0; i < questions.Count(); ++i) {
-        std::optional<std::string> reason = CheckForText(questions[i], i + 1);
+        std::optional<std::string> reason = CheckForText(questions[i], i + 1, controls);
         if (!reason && format == FileFormat::Aiken)
             reason = AikenWriter::Check(questions[i], i + 1);
         if (reason)

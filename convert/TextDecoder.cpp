@@ -81,8 +81,7 @@ size_t TextDecoder::Decode(const uint8_t*& in, const uint8_t* end, uint8_t* out)
 void TextDecoder::FastUtf8(const uint8_t*& in, const uint8_t* end, uint8_t*& out) {
     size_t written = 0;
     bool afterLead = false;
-    while (end - in > Utf8Pairs::kBlock &&
-           Utf8Pairs::JudgeBlock(in, Utf8Pairs::kPrintable, out, written, afterLead)) {
+    while (end - in > Utf8Pairs::kBlock && Utf8Pairs::JudgeBlock(in, out, written, afterLead)) {
         in += Utf8Pairs::kBlock + afterLead;
         out += written;
     }
