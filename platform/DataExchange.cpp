@@ -3,6 +3,7 @@
 #include "platform/Exception.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
+#include "platform/WinApp.h"
 #include "platform/Wnd.h"
 
 #include <cctype>
@@ -72,7 +73,7 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
         return;
     }
     if (!ParseWholeNumber(control.GetWindowTextA(), value)) {
-        ShowMessageBox(pDX->m_pDlgWnd->m_hWnd, "Zadejte celé číslo.", "Kvizar 2004",
+        ShowMessageBox(pDX->m_pDlgWnd->m_hWnd, "Zadejte celé číslo.", AfxGetAppName(),
                        MB_OK | MB_ICONEXCLAMATION);
         pDX->Fail();
     }

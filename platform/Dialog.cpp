@@ -1,6 +1,5 @@
 #include "platform/Dialog.h"
 
-#include "platform/Exception.h"
 #include "platform/WinApp.h"
 
 namespace {
@@ -15,9 +14,13 @@ CDialog::Script& TestScript() {
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
 
-CDialog::~CDialog() {
-    if (m_hWnd && IsWindow(m_hWnd))
-        SetWindowLongPtrW(m_hWnd, DWLP_USER, 0);
+const MessageMap* CDialog::GetMessageMap() const {
+    static const MessageMapEntry entries[] = {
+        OnClicked(IDOK, &CDialog::OnOK),
+        OnClicked(IDCANCEL, &CDialog::OnCancel),
+    };
+    static const MessageMap map = MakeMessageMap(CWnd::GetMessageMap(), entries);
+    return &map;
 }
 
 void CDialog::SetTestScript(Script script) {
@@ -56,7 +59,7 @@ LRESULT CDialog::DefWindowProc(UINT, WPARAM, LPARAM) {
     return 0;
 }
 
-INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: {
         const BOOL focusFirstTabStop = OnInitDialog();
@@ -68,18 +71,6 @@ INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (TestScript())
             TestScript()(*this);
         return TRUE;
-    case WM_COMMAND:
-        if (OnCmdMsg(LOWORD(wParam), HIWORD(wParam)))
-            return TRUE;
-        if (LOWORD(wParam) == IDOK && HIWORD(wParam) == BN_CLICKED) {
-            OnOK();
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            OnCancel();
-            return TRUE;
-        }
-        return FALSE;
     default: {
         LRESULT result = 0;
         if (!OnWndMsg(message, wParam, lParam, &result))
@@ -90,32 +81,16 @@ INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+LRESULT CDialog::ResultAfterException(UINT message) {
+    // A dialog that could not be set up is not left half-filled on the screen.
+    if (message == WM_INITDIALOG)
+        EndDialog(IDCANCEL);
+    return TRUE;
+}
+
 INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        reinterpret_cast<CDialog*>(lParam)->m_hWnd = hwnd;
-    }
-    CDialog* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    if (dialog == nullptr)
-        return FALSE;
-
-    INT_PTR handled;
-    const CurrentMessage outer = dialog->m_lastMessage;
-    dialog->m_lastMessage = {message, wParam, lParam};
-    try {
-        handled = dialog->DialogProc(message, wParam, lParam);
-    } catch (...) {
-        ReportEscapedException(hwnd);
-        // A dialog that could not be set up is not left half-filled on the screen.
-        if (message == WM_INITDIALOG)
-            ::EndDialog(hwnd, IDCANCEL);
-        handled = TRUE;
-    }
-    dialog->m_lastMessage = outer;
-
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
-        dialog->m_hWnd = nullptr;
-    }
-    return handled;
+    if (message == WM_INITDIALOG)
+        reinterpret_cast<CDialog*>(lParam)->Bind(hwnd);
+    CDialog* dialog = static_cast<CDialog*>(FromBound(hwnd)); // only dialogs are bound to dialogs
+    return dialog ? dialog->GuardedWindowProc(message, wParam, lParam) : FALSE;
 }

@@ -1,16 +1,13 @@
 #include "platform/Exception.h"
 
 #include "platform/MessageBox.h"
+#include "platform/WinApp.h"
 
 #include <exception>
 #include <new>
 
-namespace {
-const char kTitle[] = "Kvizar 2004";
-}
-
 int CException::ReportError(UINT type) const {
-    return ShowMessageBox(GetActiveWindow(), GetErrorMessage(), kTitle, type);
+    return ShowMessageBox(GetActiveWindow(), GetErrorMessage(), AfxGetAppName(), type);
 }
 
 void ReportEscapedException(HWND owner) noexcept {
@@ -22,9 +19,10 @@ void ReportEscapedException(HWND owner) noexcept {
         } catch (const CException& e) {
             e.ReportError();
         } catch (const std::bad_alloc&) {
-            ShowMessageBox(owner, "Nedostatek paměti. Operace byla ukončena.", kTitle, MB_OK | MB_ICONSTOP);
+            ShowMessageBox(owner, "Nedostatek paměti. Operace byla ukončena.", AfxGetAppName(),
+                           MB_OK | MB_ICONSTOP);
         } catch (...) {
-            ShowMessageBox(owner, "Došlo k neočekávané chybě. Operace byla ukončena.", kTitle,
+            ShowMessageBox(owner, "Došlo k neočekávané chybě. Operace byla ukončena.", AfxGetAppName(),
                            MB_OK | MB_ICONSTOP);
         }
     } catch (...) {

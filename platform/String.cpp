@@ -1,5 +1,8 @@
 #include "platform/String.h"
 
+#include "platform/Text.h"
+#include "platform/WinApp.h"
+
 #include <clocale>
 #include <cstdio>
 #include <vector>
@@ -52,6 +55,16 @@ CString CString::Mid(int first) const {
 int CString::ReverseFind(char c) const {
     const size_t at = m_text.rfind(c);
     return at == std::string::npos ? -1 : static_cast<int>(at);
+}
+
+bool CString::LoadStringA(unsigned int id) {
+    // With no buffer, LoadStringW hands out the resource's own text, which need not end in a NUL.
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(AfxGetInstanceHandle(), id, reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0)
+        return false;
+    *this = FromWide(text, length);
+    return true;
 }
 
 void CString::Format(const char* format, ...) {

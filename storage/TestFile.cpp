@@ -2,6 +2,7 @@
 
 #include "platform/File.h"
 #include "platform/MessageBox.h"
+#include "res/resource.h"
 #include "storage/TestFileDecoder.h"
 #include "storage/TestFileEncoder.h"
 
@@ -35,7 +36,9 @@ void ReportRefusedFile(const CString& path, DecodeError error) {
                              : "Test \"%s\" je poškozený a nelze jej otevřít.";
     CString text;
     text.Format(format, TestNameOf(path).GetString());
-    ShowMessageBox(GetActiveWindow(), text, "Chyba", MB_OK | MB_ICONSTOP);
+    CString title;
+    title.LoadStringA(IDS_ERROR_TITLE);
+    ShowMessageBox(GetActiveWindow(), text, title, MB_OK | MB_ICONSTOP);
 }
 
 // Decodes the file as it is read. Others may read it meanwhile; it is closed again by the time
