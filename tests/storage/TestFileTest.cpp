@@ -5,7 +5,8 @@
 #include "platform/Text.h"
 #include "storage/TestFile.h"
 #include "storage/TestFolder.h"
-#include "tests/storage/TestFolderCase.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/TestFolderCase.h"
 
 #include <gtest/gtest.h>
 
@@ -17,36 +18,6 @@ namespace {
 const UINT kStopBox = MB_OK | MB_ICONSTOP; // 16, the program's own errors
 const UINT kFileErrorBox = MB_OK | MB_ICONEXCLAMATION;
 const char kFrameworkTitle[] = "Kvizar 2004";
-
-QuestionArray ArrayOf(const std::vector<QuestionRecord>& records) {
-    QuestionArray array = QuestionArray::Allocate(static_cast<int32_t>(records.size()));
-    for (int32_t i = 0; i < array.Count(); ++i)
-        array[i] = records[static_cast<size_t>(i)];
-    return array;
-}
-
-// count questions with every text 1023 bytes long, no two alike.
-QuestionArray FullLengthTest(int32_t count) {
-    QuestionArray test = QuestionArray::Allocate(count);
-    for (int32_t i = 0; i < count; ++i) {
-        for (int f = 0; f < kTextFieldCount; ++f) {
-            char* text = test[i].text[f];
-            std::memset(text, 'a' + (i + f) % 26, kTextFieldSize - 1);
-            const std::string tag = std::to_string(i) + "/" + std::to_string(f);
-            std::memcpy(text, tag.data(), tag.size());
-            text[kTextFieldSize - 1] = '\0';
-        }
-        test[i].correct = i % 4;
-    }
-    return test;
-}
-
-// The file with a 32-bit value replaced at offset.
-Bytes Patched(Bytes file, size_t offset, int32_t value) {
-    for (size_t i = 0; i < 4; ++i)
-        file.at(offset + i) = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
-    return file;
-}
 
 CString Formatted(const char* format, const CString& path) {
     CString text;
@@ -77,14 +48,8 @@ TEST_F(TestFileStorage, EmptyTextsAndTextsThatFillTheirFieldRoundTrip) {
     const CString path = BuildTestPath("Dlouhé texty");
     ASSERT_TRUE(SaveTestFile(path, ArrayOf(records)));
 
-    Bytes expected; // an empty text is length 1 and a NUL, a full one length 1024
-    PutInt(expected, 2);
-    for (const QuestionRecord& record : records) {
-        PutInt(expected, record.correct);
-        for (const char* text : record.text)
-            PutText(expected, text);
-    }
-    EXPECT_EQ(expected, ReadBytes(ToWide(path)));
+    // An empty text is length 1 and a NUL, a full one length 1024.
+    EXPECT_EQ(FileOf(records), ReadBytes(ToWide(path)));
 
     const QuestionArray loaded = LoadTestFile(path);
     EXPECT_TRUE(SameQuestions(records.data(), 2, loaded));
@@ -184,10 +149,11 @@ TEST_F(TestFileStorage, AFileThatCannotBeOpenedGetsTheFileErrorReport) {
     expectReport("Soubor %s nebyl nalezen.");
 
     WriteBytes(ToWide(path), kWorkedExample);
-    HANDLE holder = CreateFileW(ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
-    expectReport("Soubor %s právě používá jiný program.");
-    CloseHandle(holder);
+    {
+        LockedFile holder(ToWide(path));
+        ASSERT_TRUE(holder.IsHeld());
+        expectReport("Soubor %s právě používá jiný program.");
+    }
 
     RemoveTree(Folder());
     expectReport("Cesta k souboru %s je neplatná.");
@@ -277,15 +243,15 @@ TEST_F(TestFileStorage, ATargetHeldOpenByAnotherProgramIsNotReplaced) {
     const CString path = BuildTestPath("Držený");
     WriteBytes(ToWide(path), kWorkedExample);
     const std::vector<std::wstring> oldFolder = FolderEntries(Folder());
-    HANDLE holder = CreateFileW(ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
-
     MessageBoxScript boxes;
     boxes.Then(IDOK);
-    const DWORD start = GetTickCount();
-    EXPECT_FALSE(SaveTestFile(path, ArrayOf({MakeRecord(0, {"jiná", "", "", "", ""})})));
-    EXPECT_LT(GetTickCount() - start, 3000u); // waited briefly, not for ever
-    CloseHandle(holder);
+    {
+        LockedFile holder(ToWide(path));
+        ASSERT_TRUE(holder.IsHeld());
+        const DWORD start = GetTickCount();
+        EXPECT_FALSE(SaveTestFile(path, ArrayOf({MakeRecord(0, {"jiná", "", "", "", ""})})));
+        EXPECT_LT(GetTickCount() - start, 3000u); // waited briefly, not for ever
+    }
 
     ASSERT_EQ(1u, boxes.Shown().size());
     const CString& text = boxes.Shown()[0].text;
@@ -317,7 +283,7 @@ TEST_F(TestFileStorage, ASaveWhoseFileCannotBeMadeIsReported) {
         EXPECT_TRUE(OneBox(boxes, Formatted("Cesta k souboru %s je neplatná.", path), kFrameworkTitle,
                            kFileErrorBox));
         EXPECT_TRUE(FolderEntries(Folder()).empty()); // nothing left behind, no folder made
-        EXPECT_EQ(!c.folderMissing, GetFileAttributesW(Folder().c_str()) != INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(!c.folderMissing, Exists(Folder()));
         CreateTestFolder();
     }
 }
