@@ -3,6 +3,7 @@
 // is always ended when the test ends, whatever happened.
 
 #include "tests/e2e/Robot.h"
+#include "tests/support/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -30,11 +31,12 @@ protected:
     // and presses button.
     void ExpectBox(const char* title, const char* text, bool yesNo, HWND owner, int button,
                    HWND except = nullptr);
-    // Waits until a control shows text.
-    bool WaitForText(HWND dialog, int id, const char* text) const;
-    bool WaitCheck(HWND dialog, int id) const;
+    // Whether a control shows text (Windows-1250) now, or once it does within the bound.
+    static ::testing::AssertionResult Shows(HWND dialog, int id, const char* text);
+    static bool WaitForText(HWND dialog, int id, const char* text);
+    static bool WaitCheck(HWND dialog, int id);
     // Waits until the control has the keyboard focus (the program moves it after a box closes).
-    bool WaitForFocus(HWND dialog, int id) const;
+    static bool WaitForFocus(HWND dialog, int id);
 
     PROCESS_INFORMATION process = {};
     Robot* robot = nullptr;
@@ -46,5 +48,3 @@ private:
 
 // The build's program, by the path the build gave (Wine sees the Unix root as drive Z:).
 std::wstring BuiltProgramPath();
-// Removes a folder with everything in it.
-void RemoveTree(const std::wstring& folder);
