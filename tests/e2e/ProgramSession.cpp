@@ -49,13 +49,16 @@ void ProgramSession::ClickImageButton(int id) {
     lastClick = GetTickCount();
 }
 
-void ProgramSession::QuitWithButton() {
-    ClickImageButton(kQuitButton);
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 15000))
-        << "Ukončit did not end the program";
+void ProgramSession::ExpectCleanEnd() {
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 15000)) << "the program did not end";
     DWORD exitCode = 99;
     GetExitCodeProcess(process.hProcess, &exitCode);
     EXPECT_EQ(0u, exitCode);
+}
+
+void ProgramSession::QuitWithButton() {
+    ClickImageButton(kQuitButton);
+    ExpectCleanEnd();
 }
 
 void ProgramSession::ExpectBox(const char* title, const char* text, bool yesNo, HWND owner, int button,

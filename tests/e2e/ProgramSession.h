@@ -18,7 +18,9 @@ protected:
 
     // Starts exe in its own folder and waits for its main window.
     void Start(const std::wstring& exe);
-    // Clicks "Ukončit" and expects the program to end with exit code 0.
+    // Expects the program to end, soon, with exit code 0.
+    void ExpectCleanEnd();
+    // Clicks "Ukončit" and expects a clean end.
     void QuitWithButton();
 
     // Clicks one of the panel's buttons once the main window takes input again (a dialog or box
