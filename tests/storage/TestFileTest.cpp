@@ -25,6 +25,16 @@ CString Formatted(const char* format, const CString& path) {
     return text;
 }
 
+// Loading the file hands out nothing and shows exactly this one box.
+::testing::AssertionResult LoadIsRefused(const CString& path, const CString& text, const char* title,
+                                         UINT type) {
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    if (!LoadTestFile(path).IsEmpty())
+        return ::testing::AssertionFailure() << "the load handed out a test";
+    return OneBox(boxes, text, title, type);
+}
+
 class TestFileStorage : public TestFolderCase {
 protected:
     void SetUp() override {
@@ -96,11 +106,8 @@ TEST_F(TestFileStorage, DamagedFilesAreRefusedWithOneMessageThatNamesTheTest) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         WriteBytes(ToWide(path), c.file);
-        MessageBoxScript boxes;
-        boxes.Then(IDOK);
-        EXPECT_TRUE(LoadTestFile(path).IsEmpty());
-        EXPECT_TRUE(
-            OneBox(boxes, "Test \"Poškozený test\" je poškozený a nelze jej otevřít.", "Chyba", kStopBox));
+        EXPECT_TRUE(LoadIsRefused(path, "Test \"Poškozený test\" je poškozený a nelze jej otevřít.", "Chyba",
+                                  kStopBox));
     }
 }
 
@@ -120,12 +127,8 @@ TEST_F(TestFileStorage, ATestTooLargeForMemoryIsRefusedAsTooLarge) {
         SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
         EXPECT_TRUE(SetEndOfFile(file));
         CloseHandle(file);
-
-        MessageBoxScript boxes;
-        boxes.Then(IDOK);
-        EXPECT_TRUE(LoadTestFile(path).IsEmpty());
-        EXPECT_TRUE(
-            OneBox(boxes, "Test \"Obří test\" je příliš velký a nelze jej otevřít.", "Chyba", kStopBox));
+        EXPECT_TRUE(LoadIsRefused(path, "Test \"Obří test\" je příliš velký a nelze jej otevřít.", "Chyba",
+                                  kStopBox));
     }
 }
 
@@ -140,23 +143,20 @@ TEST_F(TestFileStorage, ATwentyThousandQuestionTestLoads) {
 
 TEST_F(TestFileStorage, AFileThatCannotBeOpenedGetsTheFileErrorReport) {
     const CString path = BuildTestPath("Zeměpis");
-    auto expectReport = [&](const char* format) {
-        MessageBoxScript boxes;
-        boxes.Then(IDOK);
-        EXPECT_TRUE(LoadTestFile(path).IsEmpty());
-        EXPECT_TRUE(OneBox(boxes, Formatted(format, path), kFrameworkTitle, kFileErrorBox));
+    const auto reports = [&path](const char* format) {
+        return LoadIsRefused(path, Formatted(format, path), kFrameworkTitle, kFileErrorBox);
     };
-    expectReport("Soubor %s nebyl nalezen.");
+    EXPECT_TRUE(reports("Soubor %s nebyl nalezen."));
 
     WriteBytes(ToWide(path), kWorkedExample);
     {
         LockedFile holder(ToWide(path));
         ASSERT_TRUE(holder.IsHeld());
-        expectReport("Soubor %s právě používá jiný program.");
+        EXPECT_TRUE(reports("Soubor %s právě používá jiný program."));
     }
 
     RemoveTree(Folder());
-    expectReport("Cesta k souboru %s je neplatná.");
+    EXPECT_TRUE(reports("Cesta k souboru %s je neplatná."));
 }
 
 TEST_F(TestFileStorage, LoadingLetsOthersReadAndKeepsNothingOpen) {
@@ -181,11 +181,8 @@ TEST_F(TestFileStorage, AReadErrorMidwayIsReportedAndHandsOutNothing) {
     CFile::SetFaultHook([&](FileOperation operation) {
         return operation == FileOperation::Read && ++reads == 2 ? DWORD(ERROR_CRC) : DWORD(0);
     });
-    MessageBoxScript boxes;
-    boxes.Then(IDOK);
-    EXPECT_TRUE(LoadTestFile(path).IsEmpty());
-    EXPECT_TRUE(OneBox(boxes, Formatted("Při práci se souborem %s došlo k chybě.", path), kFrameworkTitle,
-                       kFileErrorBox));
+    EXPECT_TRUE(LoadIsRefused(path, Formatted("Při práci se souborem %s došlo k chybě.", path),
+                              kFrameworkTitle, kFileErrorBox));
 }
 
 TEST_F(TestFileStorage, ASaveThatFailsAtAnyStepKeepsTheOldTestAndLeavesNothingBehind) {
