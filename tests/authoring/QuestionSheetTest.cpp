@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "tests/authoring/SheetTesting.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/SheetFields.h"
 #include "tests/support/TestFileSamples.h"
 
 #include <gtest/gtest.h>
@@ -236,7 +237,7 @@ TEST_P(QuestionSheet, TextsNeverOutgrowTheirField) {
     const std::string full(kTextFieldSize - 1, 'x');
     const std::string tooLong(1500, 'y');
     const INT_PTR result = Run(records, [&](CQuestionSheetDlg& d) {
-        for (int id : {IDC_QUESTION, IDC_ANSWER1, IDC_ANSWER2, IDC_ANSWER3, IDC_ANSWER4}) {
+        for (int id : kSheetFields) {
             EXPECT_EQ(kTextFieldSize - 1, d.GetDlgItem(id).SendMessage(EM_GETLIMITTEXT)) << id;
             TypeInto(d.GetDlgItem(id), std::string(1100, 'z').c_str());
             EXPECT_EQ(kTextFieldSize - 1, d.GetDlgItem(id).GetWindowTextA().GetLength()) << id;

@@ -2,12 +2,11 @@
 
 #include "platform/Text.h"
 #include "res/resource.h"
+#include "tests/support/SheetFields.h"
 
 #include <string>
 
 namespace {
-const int kTextControls[kTextFieldCount] = {IDC_QUESTION, IDC_ANSWER1, IDC_ANSWER2, IDC_ANSWER3, IDC_ANSWER4};
-
 int CheckedOption(const CWnd& sheet) {
     int checked = -1;
     for (int i = 0; i < 4; ++i) {
@@ -36,7 +35,7 @@ int CheckedOption(const CWnd& sheet) {
 
 ::testing::AssertionResult ExpectShown(const CWnd& sheet, const SheetTexts& texts, int option) {
     for (int i = 0; i < kTextFieldCount; ++i) {
-        const CString shown = sheet.GetDlgItemTextA(kTextControls[i]);
+        const CString shown = sheet.GetDlgItemTextA(kSheetFields[i]);
         if (shown != texts[i])
             return ::testing::AssertionFailure() << "field " << i << " shows \"" << shown.GetString()
                                                  << "\", expected \"" << texts[i] << "\"";
@@ -61,7 +60,7 @@ int CheckedOption(const CWnd& sheet) {
 
 ::testing::AssertionResult TypeQuestion(const CWnd& sheet, const SheetTexts& texts, int option) {
     for (int i = 0; i < kTextFieldCount; ++i)
-        TypeInto(sheet.GetDlgItem(kTextControls[i]), texts[i]);
+        TypeInto(sheet.GetDlgItem(kSheetFields[i]), texts[i]);
     return Click(sheet, IDC_OPTION1 + option);
 }
 

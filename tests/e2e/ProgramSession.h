@@ -33,11 +33,13 @@ protected:
     // and presses button.
     void ExpectBox(const char* title, const char* text, bool yesNo, HWND owner, int button,
                    HWND except = nullptr);
-    // Whether a control shows text (Windows-1250) now, or once it does within the bound.
+    // Whether a control shows text (Windows-1250), compared as UTF-16 through the robot's own
+    // conversion rather than the program's.
     static ::testing::AssertionResult Shows(HWND dialog, int id, const char* text);
+    // Wait, bounded, until a control shows text, a button is checked, or a control has the keyboard
+    // focus (the program moves it after a box closes).
     static bool WaitForText(HWND dialog, int id, const char* text);
     static bool WaitCheck(HWND dialog, int id);
-    // Waits until the control has the keyboard focus (the program moves it after a box closes).
     static bool WaitForFocus(HWND dialog, int id);
 
     PROCESS_INFORMATION process = {};

@@ -3,6 +3,7 @@
 
 #include "res/resource.h"
 #include "tests/e2e/ProgramSession.h"
+#include "tests/support/SheetFields.h"
 
 #include <cstdlib>
 #include <string>
@@ -87,16 +88,15 @@ TEST_F(Screenshots, Tour) {
     ASSERT_NE(nullptr, sheet);
     const char* first[5] = {"Hlavní město České republiky?", "Brno", "Praha", "Ostrava", "Plzeň"};
     const char* second[5] = {"Kolik nohou má pavouk?", "osm", "šest", "čtyři", "deset"};
-    const int fields[5] = {IDC_QUESTION, IDC_ANSWER1, IDC_ANSWER2, IDC_ANSWER3, IDC_ANSWER4};
     for (int i = 0; i < 5; ++i)
-        Robot::Type(sheet, fields[i], Wide1250(first[i]));
+        Robot::Type(sheet, kSheetFields[i], Wide1250(first[i]));
     ASSERT_TRUE(Robot::Click(sheet, IDC_OPTION2));
     ASSERT_TRUE(WaitCheck(sheet, IDC_OPTION2));
     Shot(sheet, L"create-sheet");
     ASSERT_TRUE(Robot::Click(sheet, IDC_NEXT));
     ASSERT_TRUE(WaitForText(sheet, IDC_QUESTION_LABEL, "Otázka č. 2"));
     for (int i = 0; i < 5; ++i)
-        Robot::Type(sheet, fields[i], Wide1250(second[i]));
+        Robot::Type(sheet, kSheetFields[i], Wide1250(second[i]));
     ASSERT_TRUE(Robot::Click(sheet, IDC_NEXT));
     AnswerBox("Kvizar 2004", nullptr, L"created");
 

@@ -4,6 +4,7 @@
 
 #include "res/resource.h"
 #include "tests/e2e/ProgramSession.h"
+#include "tests/support/SheetFields.h"
 #include "tests/support/TestFileSamples.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,6 @@
 #include <vector>
 
 namespace {
-const int kFields[kTextFieldCount] = {IDC_QUESTION, IDC_ANSWER1, IDC_ANSWER2, IDC_ANSWER3, IDC_ANSWER4};
 const QuestionRecord kBlank = MakeRecord(0, {"", "", "", "", ""});
 
 class UserSession : public ProgramSession {
@@ -33,14 +33,14 @@ protected:
 
     void Fill(HWND sheet, const QuestionRecord& q) {
         for (int i = 0; i < kTextFieldCount; ++i)
-            Robot::Type(sheet, kFields[i], Wide1250(q.text[i]));
+            Robot::Type(sheet, kSheetFields[i], Wide1250(q.text[i]));
         ASSERT_TRUE(Robot::Click(sheet, IDC_OPTION1 + q.correct));
         ASSERT_TRUE(WaitCheck(sheet, IDC_OPTION1 + q.correct));
     }
 
     void ExpectShown(HWND sheet, const QuestionRecord& q) {
         for (int i = 0; i < kTextFieldCount; ++i)
-            EXPECT_TRUE(Shows(sheet, kFields[i], q.text[i]));
+            EXPECT_TRUE(Shows(sheet, kSheetFields[i], q.text[i]));
         for (int k = 0; k < 4; ++k)
             EXPECT_EQ(k == q.correct, IsChecked(sheet, IDC_OPTION1 + k)) << "option " << k + 1;
     }
