@@ -18,8 +18,8 @@ trap 'stop_wine_and_xvfb; rm -rf "$shots"' EXIT
 start_xvfb
 
 export KVIZAR_SHOTS="Z:$(echo "$shots" | tr / '\\')"
-robot="$build_dir/tests/e2e_test/e2e_test.exe"
-(cd "$(dirname "$robot")" && timeout 300 wine "$robot" --gtest_filter='Screenshots.*')
+tour="$build_dir/tests/screenshot_tour/screenshot_tour.exe"
+(cd "$(dirname "$tour")" && timeout 300 wine "$tour")
 for picture in "$shots"/*.bmp; do
     convert "$picture" "$out_dir/$(basename "${picture%.bmp}").png"
 done

@@ -2,6 +2,7 @@
 #include "platform/Dialog.h"
 #include "platform/ListBox.h"
 #include "res/resource.h"
+#include "tests/support/Controls.h"
 #include "tests/support/MessageBoxScript.h"
 
 #include <gtest/gtest.h>
@@ -31,10 +32,6 @@ protected:
         }
     }
 };
-
-bool IsChecked(CDialog& dlg, int id) {
-    return SendMessageW(dlg.GetDlgItem(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
 
 class DataExchange : public ::testing::Test {
 protected:

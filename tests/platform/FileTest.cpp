@@ -3,14 +3,13 @@
 // Listing, write failures and the retried replace are tested through the storage that uses them.
 
 #include "platform/File.h"
-#include "platform/FileFind.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
+#include "tests/support/Files.h"
 #include "tests/support/MessageBoxScript.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -20,30 +19,12 @@ protected:
     void SetUp() override {
         const CString exe = AfxGetModuleFileName();
         folder = exe.Left(exe.ReverseFind('\\')) + "\\Soubory";
-        Clear();
+        RemoveTree(ToWide(folder));
         ASSERT_TRUE(AfxCreateDirectory(folder));
     }
     void TearDown() override {
         CFile::SetFaultHook(nullptr);
-        Clear();
-    }
-
-    // The scratch folder holds files and empty folders; some names are not Windows-1250.
-    void Clear() {
-        const std::wstring wideFolder = ToWide(folder);
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((wideFolder + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring path = wideFolder + L"\\" + found.cFileName;
-                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                    DeleteFileW(path.c_str());
-                else if (found.cFileName[0] != L'.')
-                    RemoveDirectoryW(path.c_str());
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(wideFolder.c_str());
+        RemoveTree(ToWide(folder));
     }
 
     // Writes text to a new file in the folder and returns its path.
@@ -62,19 +43,6 @@ protected:
         std::string text(static_cast<size_t>(file.GetLength()), '\0');
         EXPECT_EQ(text.size(), file.Read(&text[0], static_cast<UINT>(text.size())));
         return text;
-    }
-
-    std::vector<std::string> Listing() {
-        std::vector<std::string> names;
-        CFileFind finder;
-        BOOL working = finder.FindFile(folder + "\\*");
-        while (working) {
-            working = finder.FindNextFile();
-            if (!finder.IsDirectory())
-                names.push_back(finder.GetFileName().GetString());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
     }
 
     CString folder;
@@ -171,7 +139,7 @@ TEST_F(File, ATemporaryFileIsNewAndTakesTheTargetsPlace) {
     CFile::Replace(first.GetFilePath(), target);
     EXPECT_EQ("nový", Content(target));
     CFile::Replace(second.GetFilePath(), folder + "\\jiný.tst"); // a missing target is fine
-    EXPECT_EQ(std::vector<std::string>({"cíl.tst", "jiný.tst"}), Listing());
+    EXPECT_EQ(std::vector<std::wstring>({L"c\u00edl.tst", L"jin\u00fd.tst"}), FolderEntries(ToWide(folder)));
 
     CFileException error;
     CFile third;

@@ -1,9 +1,7 @@
 #include "run/ResultsDlg.h"
 
 #include "res/resource.h"
-#include "tests/run/RunTesting.h"
-#include "tests/support/MessageBoxScript.h"
-#include "tests/support/WindowTesting.h"
+#include "tests/support/Controls.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +9,6 @@
 #include <string>
 
 namespace {
-std::string Text(const CWnd& dialog, int id) {
-    return dialog.GetDlgItemTextA(id).GetString();
-}
-
 class Results : public ::testing::Test {
 protected:
     void TearDown() override { CDialog::SetTestScript(nullptr); }
@@ -61,8 +55,8 @@ TEST_F(Results, EnterEscapeAndTheCloseBoxEndThemAtOnce) {
         std::function<void(CDialog&)> close;
         INT_PTR result;
     } cases[] = {
-        {"Enter", [](CDialog& d) { PressKey(d.m_hWnd, VK_RETURN); }, IDOK},
-        {"Escape", [](CDialog& d) { PressKey(d.m_hWnd, VK_ESCAPE); }, IDCANCEL},
+        {"Enter", [](CDialog& d) { PressKey(d, VK_RETURN); }, IDOK},
+        {"Escape", [](CDialog& d) { PressKey(d, VK_ESCAPE); }, IDCANCEL},
         {"close box", [](CDialog& d) { d.SendMessage(WM_SYSCOMMAND, SC_CLOSE); }, IDCANCEL},
     };
     for (const Case& c : cases) {

@@ -5,7 +5,8 @@
 #include "platform/Text.h"
 #include "storage/TestFile.h"
 #include "storage/TestFolder.h"
-#include "tests/storage/TestFolderCase.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/TestFolderCase.h"
 
 #include <gtest/gtest.h>
 
@@ -18,40 +19,20 @@ const UINT kStopBox = MB_OK | MB_ICONSTOP; // 16, the program's own errors
 const UINT kFileErrorBox = MB_OK | MB_ICONEXCLAMATION;
 const char kFrameworkTitle[] = "Kvizar 2004";
 
-QuestionArray ArrayOf(const std::vector<QuestionRecord>& records) {
-    QuestionArray array = QuestionArray::Allocate(static_cast<int32_t>(records.size()));
-    for (int32_t i = 0; i < array.Count(); ++i)
-        array[i] = records[static_cast<size_t>(i)];
-    return array;
-}
-
-// count questions with every text 1023 bytes long, no two alike.
-QuestionArray FullLengthTest(int32_t count) {
-    QuestionArray test = QuestionArray::Allocate(count);
-    for (int32_t i = 0; i < count; ++i) {
-        for (int f = 0; f < kTextFieldCount; ++f) {
-            char* text = test[i].text[f];
-            std::memset(text, 'a' + (i + f) % 26, kTextFieldSize - 1);
-            const std::string tag = std::to_string(i) + "/" + std::to_string(f);
-            std::memcpy(text, tag.data(), tag.size());
-            text[kTextFieldSize - 1] = '\0';
-        }
-        test[i].correct = i % 4;
-    }
-    return test;
-}
-
-// The file with a 32-bit value replaced at offset.
-Bytes Patched(Bytes file, size_t offset, int32_t value) {
-    for (size_t i = 0; i < 4; ++i)
-        file.at(offset + i) = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
-    return file;
-}
-
 CString Formatted(const char* format, const CString& path) {
     CString text;
     text.Format(format, path.GetString());
     return text;
+}
+
+// Loading the file hands out nothing and shows exactly this one box.
+::testing::AssertionResult LoadIsRefused(const CString& path, const CString& text, const char* title,
+                                         UINT type) {
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    if (!LoadTestFile(path).IsEmpty())
+        return ::testing::AssertionFailure() << "the load handed out a test";
+    return OneBox(boxes, text, title, type);
 }
 
 class TestFileStorage : public TestFolderCase {
@@ -77,14 +58,8 @@ TEST_F(TestFileStorage, EmptyTextsAndTextsThatFillTheirFieldRoundTrip) {
     const CString path = BuildTestPath("Dlouhé texty");
     ASSERT_TRUE(SaveTestFile(path, ArrayOf(records)));
 
-    Bytes expected; // an empty text is length 1 and a NUL, a full one length 1024
-    PutInt(expected, 2);
-    for (const QuestionRecord& record : records) {
-        PutInt(expected, record.correct);
-        for (const char* text : record.text)
-            PutText(expected, text);
-    }
-    EXPECT_EQ(expected, ReadBytes(ToWide(path)));
+    // An empty text is length 1 and a NUL, a full one length 1024.
+    EXPECT_EQ(FileOf(records), ReadBytes(ToWide(path)));
 
     const QuestionArray loaded = LoadTestFile(path);
     EXPECT_TRUE(SameQuestions(records.data(), 2, loaded));
@@ -131,11 +106,8 @@ TEST_F(TestFileStorage, DamagedFilesAreRefusedWithOneMessageThatNamesTheTest) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         WriteBytes(ToWide(path), c.file);
-        MessageBoxScript boxes;
-        boxes.Then(IDOK);
-        EXPECT_TRUE(LoadTestFile(path).IsEmpty());
-        EXPECT_TRUE(
-            OneBox(boxes, "Test \"Poškozený test\" je poškozený a nelze jej otevřít.", "Chyba", kStopBox));
+        EXPECT_TRUE(LoadIsRefused(path, "Test \"Poškozený test\" je poškozený a nelze jej otevřít.", "Chyba",
+                                  kStopBox));
     }
 }
 
@@ -155,12 +127,8 @@ TEST_F(TestFileStorage, ATestTooLargeForMemoryIsRefusedAsTooLarge) {
         SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
         EXPECT_TRUE(SetEndOfFile(file));
         CloseHandle(file);
-
-        MessageBoxScript boxes;
-        boxes.Then(IDOK);
-        EXPECT_TRUE(LoadTestFile(path).IsEmpty());
-        EXPECT_TRUE(
-            OneBox(boxes, "Test \"Obří test\" je příliš velký a nelze jej otevřít.", "Chyba", kStopBox));
+        EXPECT_TRUE(LoadIsRefused(path, "Test \"Obří test\" je příliš velký a nelze jej otevřít.", "Chyba",
+                                  kStopBox));
     }
 }
 
@@ -175,22 +143,20 @@ TEST_F(TestFileStorage, ATwentyThousandQuestionTestLoads) {
 
 TEST_F(TestFileStorage, AFileThatCannotBeOpenedGetsTheFileErrorReport) {
     const CString path = BuildTestPath("Zeměpis");
-    auto expectReport = [&](const char* format) {
-        MessageBoxScript boxes;
-        boxes.Then(IDOK);
-        EXPECT_TRUE(LoadTestFile(path).IsEmpty());
-        EXPECT_TRUE(OneBox(boxes, Formatted(format, path), kFrameworkTitle, kFileErrorBox));
+    const auto reports = [&path](const char* format) {
+        return LoadIsRefused(path, Formatted(format, path), kFrameworkTitle, kFileErrorBox);
     };
-    expectReport("Soubor %s nebyl nalezen.");
+    EXPECT_TRUE(reports("Soubor %s nebyl nalezen."));
 
     WriteBytes(ToWide(path), kWorkedExample);
-    HANDLE holder = CreateFileW(ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
-    expectReport("Soubor %s právě používá jiný program.");
-    CloseHandle(holder);
+    {
+        LockedFile holder(ToWide(path));
+        ASSERT_TRUE(holder.IsHeld());
+        EXPECT_TRUE(reports("Soubor %s právě používá jiný program."));
+    }
 
     RemoveTree(Folder());
-    expectReport("Cesta k souboru %s je neplatná.");
+    EXPECT_TRUE(reports("Cesta k souboru %s je neplatná."));
 }
 
 TEST_F(TestFileStorage, LoadingLetsOthersReadAndKeepsNothingOpen) {
@@ -215,11 +181,8 @@ TEST_F(TestFileStorage, AReadErrorMidwayIsReportedAndHandsOutNothing) {
     CFile::SetFaultHook([&](FileOperation operation) {
         return operation == FileOperation::Read && ++reads == 2 ? DWORD(ERROR_CRC) : DWORD(0);
     });
-    MessageBoxScript boxes;
-    boxes.Then(IDOK);
-    EXPECT_TRUE(LoadTestFile(path).IsEmpty());
-    EXPECT_TRUE(OneBox(boxes, Formatted("Při práci se souborem %s došlo k chybě.", path), kFrameworkTitle,
-                       kFileErrorBox));
+    EXPECT_TRUE(LoadIsRefused(path, Formatted("Při práci se souborem %s došlo k chybě.", path),
+                              kFrameworkTitle, kFileErrorBox));
 }
 
 TEST_F(TestFileStorage, ASaveThatFailsAtAnyStepKeepsTheOldTestAndLeavesNothingBehind) {
@@ -277,15 +240,15 @@ TEST_F(TestFileStorage, ATargetHeldOpenByAnotherProgramIsNotReplaced) {
     const CString path = BuildTestPath("Držený");
     WriteBytes(ToWide(path), kWorkedExample);
     const std::vector<std::wstring> oldFolder = FolderEntries(Folder());
-    HANDLE holder = CreateFileW(ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
-
     MessageBoxScript boxes;
     boxes.Then(IDOK);
-    const DWORD start = GetTickCount();
-    EXPECT_FALSE(SaveTestFile(path, ArrayOf({MakeRecord(0, {"jiná", "", "", "", ""})})));
-    EXPECT_LT(GetTickCount() - start, 3000u); // waited briefly, not for ever
-    CloseHandle(holder);
+    {
+        LockedFile holder(ToWide(path));
+        ASSERT_TRUE(holder.IsHeld());
+        const DWORD start = GetTickCount();
+        EXPECT_FALSE(SaveTestFile(path, ArrayOf({MakeRecord(0, {"jiná", "", "", "", ""})})));
+        EXPECT_LT(GetTickCount() - start, 3000u); // waited briefly, not for ever
+    }
 
     ASSERT_EQ(1u, boxes.Shown().size());
     const CString& text = boxes.Shown()[0].text;
@@ -317,7 +280,7 @@ TEST_F(TestFileStorage, ASaveWhoseFileCannotBeMadeIsReported) {
         EXPECT_TRUE(OneBox(boxes, Formatted("Cesta k souboru %s je neplatná.", path), kFrameworkTitle,
                            kFileErrorBox));
         EXPECT_TRUE(FolderEntries(Folder()).empty()); // nothing left behind, no folder made
-        EXPECT_EQ(!c.folderMissing, GetFileAttributesW(Folder().c_str()) != INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(!c.folderMissing, Exists(Folder()));
         CreateTestFolder();
     }
 }

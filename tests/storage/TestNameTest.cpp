@@ -2,10 +2,9 @@
 // than a file in the test folder, and the path length.
 
 #include "storage/TestName.h"
+#include "tests/support/Files.h"
 
 #include <gtest/gtest.h>
-
-#include <windows.h>
 
 #include <string>
 
@@ -45,10 +44,7 @@ TEST(TestName, AcceptsOrdinaryNamesSpacesCzechLettersAndNearDeviceNames) {
 
 // The whole path, exe folder + "\Kvizar\" + name + ".tst", must fit MAX_PATH with its NUL.
 TEST(TestName, TheFullPathMustFitMaxPath) {
-    wchar_t exe[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    const std::wstring folder = std::wstring(exe).substr(0, std::wstring(exe).rfind(L'\\')) + L"\\Kvizar\\";
-    const size_t longest = MAX_PATH - 1 - folder.size() - 4;
+    const size_t longest = MAX_PATH - 1 - BesideExe(L"Kvizar\\").size() - 4;
     EXPECT_TRUE(IsUsableTestName(std::string(longest, 'n').c_str()));
     EXPECT_FALSE(IsUsableTestName(std::string(longest + 1, 'n').c_str()));
 }

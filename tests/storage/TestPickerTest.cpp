@@ -8,7 +8,8 @@
 #include "storage/RunSelectDlg.h"
 #include "storage/TestFile.h"
 #include "storage/TestFolder.h"
-#include "tests/storage/TestFolderCase.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/TestFolderCase.h"
 
 #include <gtest/gtest.h>
 
@@ -79,7 +80,7 @@ TEST_P(TestPicker, WithNoTestToOfferItSaysSoAndCancelsBeforeItIsShown) {
         SCOPED_TRACE("setup " + std::to_string(i));
         RemoveTree(Folder());
         setups[i]();
-        const bool folderExisted = GetFileAttributesW(Folder().c_str()) != INVALID_FILE_ATTRIBUTES;
+        const bool folderExisted = Exists(Folder());
         MessageBoxScript boxes;
         boxes.Then(IDOK);
         EXPECT_EQ(IDCANCEL, Run([](CDialog& dialog) { dialog.SendMessage(WM_COMMAND, IDOK); }));
@@ -87,7 +88,7 @@ TEST_P(TestPicker, WithNoTestToOfferItSaysSoAndCancelsBeforeItIsShown) {
         EXPECT_TRUE(picked.IsEmpty());
         EXPECT_TRUE(OneBox(boxes, "Nebyl nalezen žádný dostupný test!", "Chyba", MB_OK | MB_ICONSTOP));
         // Listing does not create the folder.
-        EXPECT_EQ(folderExisted, GetFileAttributesW(Folder().c_str()) != INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(folderExisted, Exists(Folder()));
     }
 }
 

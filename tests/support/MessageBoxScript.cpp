@@ -37,3 +37,14 @@ void FailOnAnyMessageBox() {
         return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
     });
 }
+
+::testing::AssertionResult OneBox(const MessageBoxScript& boxes, const CString& text, const char* title,
+                                  UINT type) {
+    if (boxes.Shown().size() != 1)
+        return ::testing::AssertionFailure() << boxes.Shown().size() << " message boxes instead of one";
+    const ShownBox& box = boxes.Shown()[0];
+    if (box.text != text || box.title != title || box.type != type)
+        return ::testing::AssertionFailure() << "box \"" << box.text.GetString() << "\", \""
+                                             << box.title.GetString() << "\", type " << box.type;
+    return ::testing::AssertionSuccess();
+}

@@ -4,6 +4,8 @@
 
 #include "platform/String.h"
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <deque>
@@ -37,3 +39,7 @@ private:
 
 // Installed by the test main when no script is active: any box fails the running test.
 void FailOnAnyMessageBox();
+
+// Exactly one message box was shown, with this text, title and type.
+::testing::AssertionResult OneBox(const MessageBoxScript& boxes, const CString& text, const char* title,
+                                  UINT type);

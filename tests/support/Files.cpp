@@ -1,30 +1,16 @@
-#include "tests/storage/TestFolderCase.h"
-
-#include "platform/Dialog.h"
-#include "platform/File.h"
-#include "platform/Text.h"
-#include "storage/TestFolder.h"
-
-#include <windows.h>
+#include "tests/support/Files.h"
 
 #include <algorithm>
 
-void TestFolderCase::SetUp() {
-    RemoveTree(Folder());
+std::wstring BesideExe(const wchar_t* name) {
+    wchar_t exe[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    const std::wstring path(exe);
+    return path.substr(0, path.rfind(L'\\') + 1) + name;
 }
 
-void TestFolderCase::TearDown() {
-    CFile::SetFaultHook(nullptr);
-    CDialog::SetTestScript(nullptr);
-    RemoveTree(Folder());
-}
-
-std::wstring TestFolderCase::Folder() {
-    return ToWide(TestFolderPath());
-}
-
-std::wstring TestFolderCase::PathOf(const wchar_t* fileName) {
-    return Folder() + L"\\" + fileName;
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 Bytes ReadBytes(const std::wstring& path) {
@@ -73,21 +59,19 @@ void RemoveTree(const std::wstring& path) {
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return;
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        EXPECT_TRUE(DeleteFileW(path.c_str())) << "a file of the test folder cannot be removed";
+        EXPECT_TRUE(DeleteFileW(path.c_str())) << "a file cannot be removed";
         return;
     }
     for (const std::wstring& name : FolderEntries(path))
         RemoveTree(path + L"\\" + name);
-    EXPECT_TRUE(RemoveDirectoryW(path.c_str())) << "the test folder cannot be removed";
+    EXPECT_TRUE(RemoveDirectoryW(path.c_str())) << "a folder cannot be removed";
 }
 
-::testing::AssertionResult OneBox(const MessageBoxScript& boxes, const CString& text, const char* title,
-                                  UINT type) {
-    if (boxes.Shown().size() != 1)
-        return ::testing::AssertionFailure() << boxes.Shown().size() << " message boxes instead of one";
-    const ShownBox& box = boxes.Shown()[0];
-    if (box.text != text || box.title != title || box.type != type)
-        return ::testing::AssertionFailure() << "box \"" << box.text.GetString() << "\", \""
-                                             << box.title.GetString() << "\", type " << box.type;
-    return ::testing::AssertionSuccess();
+LockedFile::LockedFile(const std::wstring& path)
+    : m_handle(
+          CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+
+LockedFile::~LockedFile() {
+    if (IsHeld())
+        CloseHandle(m_handle);
 }
