@@ -9,7 +9,7 @@
 namespace {
 // Loads the test, lets the user edit it and saves it back; true once it is saved. The file is
 // not held open meanwhile, and the questions are freed when this returns, on every path.
-bool EditTest(const CString& path) {
+bool EditTest(const std::wstring& path) {
     QuestionArray questions = LoadTestFile(path);
     if (questions.IsEmpty())
         return false; // the user has been told why

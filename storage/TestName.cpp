@@ -1,5 +1,6 @@
 #include "storage/TestName.h"
 
+#include "platform/TemporaryFile.h"
 #include "storage/TestFolder.h"
 
 #include <windows.h>
@@ -43,6 +44,5 @@ bool IsUsableTestName(const CString& name) {
     // extension that follows to keep the name as typed.
     if (name.GetString()[name.GetLength() - 1] == '.')
         return false;
-    // One byte of Windows-1250 is one character of the path.
-    return BuildTestPath(name).GetLength() < MAX_PATH;
+    return CTemporaryFile::CanReplace(BuildTestPath(name));
 }

@@ -209,16 +209,29 @@ TEST_F(Workflow, NewTestOverAFileThatAppearedMeanwhile) {
     }
 }
 
-// The longest name the dialog lets through can still be saved.
-TEST_F(Workflow, TheLongestAcceptedNameSaves) {
-    const size_t longest = MAX_PATH - 1 - (Folder().size() + 1) - 4;
-    const std::string name(longest, 'd');
-    MessageBoxScript boxes;
-    boxes.Then(IDOK);
-    Drive({{IDD_NEW_TEST, NameStep(name.c_str(), "1")}, {IDD_CREATE_QUESTIONS, PageThroughStep()}});
-    NewTestWorkflow(panel);
-    ExpectSuccess(boxes, "Test byl úspěšně vytvořen!");
-    EXPECT_EQ(OneEmptyQuestion(), ReadBytes(TestFileOf(name.c_str())));
+// Every name the dialog lets through can be saved, and edited and saved again: a path past
+// MAX_PATH, up to the longest file name ("<251 characters>.tst").
+TEST_F(Workflow, NamesUpToTheLongestFileNameSaveAndEditPastMaxPath) {
+    const size_t fillsMaxPath = MAX_PATH - 1 - (Folder().size() + 1) - 4;
+    for (size_t length : {fillsMaxPath + 1, size_t(251)}) {
+        SCOPED_TRACE(length);
+        const std::string name(length, 'd');
+        MessageBoxScript boxes;
+        boxes.Then(IDOK).Then(IDOK);
+        Drive({{IDD_NEW_TEST, NameStep(name.c_str(), "1")}, {IDD_CREATE_QUESTIONS, PageThroughStep()}});
+        NewTestWorkflow(panel);
+        EXPECT_EQ(OneEmptyQuestion(), ReadBytes(TestFileOf(name.c_str())));
+        const Script edit = [](CDialog& d) {
+            EXPECT_TRUE(TypeQuestion(d, {"2+2?", "3", "4", "5", "22"}, 1));
+            EXPECT_TRUE(Click(d, IDC_NEXT));
+        };
+        Drive({{IDD_EDIT_SELECT, PickStep(name.c_str())}, {IDD_EDIT_QUESTIONS, edit}});
+        EditTestWorkflow(panel);
+        EXPECT_EQ(kWorkedExample, ReadBytes(TestFileOf(name.c_str())));
+        ASSERT_EQ(2u, boxes.Shown().size());
+        EXPECT_STREQ("Test byl úspěšně vytvořen!", boxes.Shown()[0].text);
+        EXPECT_STREQ("Test byl uložen!", boxes.Shown()[1].text);
+    }
 }
 
 TEST_F(Workflow, EditingWithoutChangesRewritesTheFileByteForByte) {

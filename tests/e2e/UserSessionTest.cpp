@@ -18,10 +18,13 @@ const QuestionRecord kBlank = MakeRecord(0, {"", "", "", "", ""});
 class UserSession : public ProgramSession {
 protected:
     void SetUp() override {
-        // A fresh folder per code page, with nothing but the exe in it.
+        // A fresh folder per code page, with nothing but the exe in it. On a Western system it is
+        // one that neither Windows-1250 nor 1252 can spell, as a user profile may be.
         wchar_t cwd[MAX_PATH];
         GetCurrentDirectoryW(MAX_PATH, cwd);
         folder = std::wstring(cwd) + L"\\session-" + std::to_wstring(GetACP());
+        if (GetACP() != 1250)
+            folder += L"-\u0422\u0435\u0441\u0442-Mu\u00f1oz";
         RemoveTree(folder);
         ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
         const std::wstring exe = folder + L"\\kvizar.exe";

@@ -14,7 +14,7 @@ const UINT kThrowUnknown = WM_USER + 4;
 
 class TestFileError : public CException {
 public:
-    CString GetErrorMessage() const override { return "Soubor nebyl nalezen."; }
+    std::wstring GetErrorMessage() const override { return L"Soubor nebyl nalezen."; }
 };
 
 // A window whose handlers throw the way workflow handlers can.

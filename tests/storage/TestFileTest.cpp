@@ -19,15 +19,15 @@ const UINT kStopBox = MB_OK | MB_ICONSTOP; // 16, the program's own errors
 const UINT kFileErrorBox = MB_OK | MB_ICONEXCLAMATION;
 const char kFrameworkTitle[] = "Kvizar 2004";
 
-CString Formatted(const char* format, const CString& path) {
-    CString text;
-    text.Format(format, path.GetString());
-    return text;
+// A file error's text: the path goes in as it is, every character of it.
+std::wstring Formatted(const char* format, const std::wstring& path) {
+    std::wstring text = ToWide(format);
+    return text.replace(text.find(L"%s"), 2, path);
 }
 
 // Loading the file hands out nothing and shows exactly this one box.
-::testing::AssertionResult LoadIsRefused(const CString& path, const CString& text, const char* title,
-                                         UINT type) {
+::testing::AssertionResult LoadIsRefused(const std::wstring& path, const std::wstring& text,
+                                         const char* title, UINT type) {
     MessageBoxScript boxes;
     boxes.Then(IDOK);
     if (!LoadTestFile(path).IsEmpty())
@@ -44,9 +44,9 @@ protected:
 };
 
 TEST_F(TestFileStorage, WorkedExampleIsSavedByteForByteAndLoadsBack) {
-    const CString path = BuildTestPath("Sčítání");
+    const std::wstring path = BuildTestPath("Sčítání");
     ASSERT_TRUE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
-    EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+    EXPECT_EQ(kWorkedExample, ReadBytes(path));
     EXPECT_EQ(1u, FolderEntries(Folder()).size()); // nothing left beside it
     EXPECT_TRUE(SameQuestions(&kWorkedRecord, 1, LoadTestFile(path)));
 }
@@ -55,11 +55,11 @@ TEST_F(TestFileStorage, EmptyTextsAndTextsThatFillTheirFieldRoundTrip) {
     const std::string full(1023, '\xe8'); // 1023 times "č"
     const std::vector<QuestionRecord> records = {MakeRecord(0, {"", "", "", "", ""}),
                                                  MakeRecord(3, {full, "", full, "ano", ""})};
-    const CString path = BuildTestPath("Dlouhé texty");
+    const std::wstring path = BuildTestPath("Dlouhé texty");
     ASSERT_TRUE(SaveTestFile(path, ArrayOf(records)));
 
     // An empty text is length 1 and a NUL, a full one length 1024.
-    EXPECT_EQ(FileOf(records), ReadBytes(ToWide(path)));
+    EXPECT_EQ(FileOf(records), ReadBytes(path));
 
     const QuestionArray loaded = LoadTestFile(path);
     EXPECT_TRUE(SameQuestions(records.data(), 2, loaded));
@@ -68,20 +68,23 @@ TEST_F(TestFileStorage, EmptyTextsAndTextsThatFillTheirFieldRoundTrip) {
     EXPECT_EQ('\0', loaded[1].text[0][kTextFieldSize - 1]);
 }
 
+// ... and a hidden test stays hidden.
 TEST_F(TestFileStorage, SavingOverALongerTestLeavesNoTrailingBytes) {
-    const CString path = BuildTestPath("Přepsaný");
+    const std::wstring path = BuildTestPath("Přepsaný");
     ASSERT_TRUE(SaveTestFile(
         path, ArrayOf({MakeRecord(2, {std::string(900, 'x'), "a", "b", "c", "d"}), kWorkedRecord})));
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
     ASSERT_TRUE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
-    EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+    EXPECT_EQ(kWorkedExample, ReadBytes(path));
     EXPECT_EQ(1u, FolderEntries(Folder()).size());
+    EXPECT_TRUE(AttributesOf(path) & FILE_ATTRIBUTE_HIDDEN);
 }
 
 TEST_F(TestFileStorage, ExtraBytesAfterTheLastQuestionAreIgnored) {
-    const CString path = BuildTestPath("Delší soubor");
+    const std::wstring path = BuildTestPath("Delší soubor");
     Bytes file = kWorkedExample;
     file.insert(file.end(), 100, 0xEE);
-    WriteBytes(ToWide(path), file);
+    WriteBytes(path, file);
     EXPECT_TRUE(SameQuestions(&kWorkedRecord, 1, LoadTestFile(path)));
 }
 
@@ -102,12 +105,12 @@ TEST_F(TestFileStorage, DamagedFilesAreRefusedWithOneMessageThatNamesTheTest) {
         {"ends inside the count", Bytes(kWorkedExample.begin(), kWorkedExample.begin() + 3)},
         {"empty", Bytes()},
     };
-    const CString path = BuildTestPath("Poškozený test");
+    const std::wstring path = BuildTestPath("Poškozený test");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        WriteBytes(ToWide(path), c.file);
-        EXPECT_TRUE(LoadIsRefused(path, "Test \"Poškozený test\" je poškozený a nelze jej otevřít.", "Chyba",
-                                  kStopBox));
+        WriteBytes(path, c.file);
+        EXPECT_TRUE(LoadIsRefused(path, ToWide("Test \"Poškozený test\" je poškozený a nelze jej otevřít."),
+                                  "Chyba", kStopBox));
     }
 }
 
@@ -115,10 +118,10 @@ TEST_F(TestFileStorage, ATestTooLargeForMemoryIsRefusedAsTooLarge) {
     // 400,000 questions take 2 GB, which a 32-bit process cannot get; 800,000 take 4.1 GB, more
     // than it can even ask for. Each file is just large enough to announce them (29 bytes is the
     // smallest question).
-    const CString path = BuildTestPath("Obří test");
+    const std::wstring path = BuildTestPath("Obří test");
     for (const int32_t count : {400000, 800000}) {
         SCOPED_TRACE(count);
-        HANDLE file = CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         ASSERT_NE(INVALID_HANDLE_VALUE, file);
         DWORD written = 0;
         WriteFile(file, &count, 4, &written, nullptr);
@@ -127,14 +130,14 @@ TEST_F(TestFileStorage, ATestTooLargeForMemoryIsRefusedAsTooLarge) {
         SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
         EXPECT_TRUE(SetEndOfFile(file));
         CloseHandle(file);
-        EXPECT_TRUE(LoadIsRefused(path, "Test \"Obří test\" je příliš velký a nelze jej otevřít.", "Chyba",
-                                  kStopBox));
+        EXPECT_TRUE(LoadIsRefused(path, ToWide("Test \"Obří test\" je příliš velký a nelze jej otevřít."),
+                                  "Chyba", kStopBox));
     }
 }
 
 TEST_F(TestFileStorage, ATwentyThousandQuestionTestLoads) {
     const QuestionArray test = FullLengthTest(20000); // about 103 MB
-    const CString path = BuildTestPath("Velký test");
+    const std::wstring path = BuildTestPath("Velký test");
     ASSERT_TRUE(SaveTestFile(path, test));
     const QuestionArray loaded = LoadTestFile(path);
     ASSERT_EQ(20000, loaded.Count());
@@ -142,15 +145,15 @@ TEST_F(TestFileStorage, ATwentyThousandQuestionTestLoads) {
 }
 
 TEST_F(TestFileStorage, AFileThatCannotBeOpenedGetsTheFileErrorReport) {
-    const CString path = BuildTestPath("Zeměpis");
+    const std::wstring path = BuildTestPath("Zeměpis");
     const auto reports = [&path](const char* format) {
         return LoadIsRefused(path, Formatted(format, path), kFrameworkTitle, kFileErrorBox);
     };
     EXPECT_TRUE(reports("Soubor %s nebyl nalezen."));
 
-    WriteBytes(ToWide(path), kWorkedExample);
+    WriteBytes(path, kWorkedExample);
     {
-        LockedFile holder(ToWide(path));
+        LockedFile holder(path);
         ASSERT_TRUE(holder.IsHeld());
         EXPECT_TRUE(reports("Soubor %s právě používá jiný program."));
     }
@@ -160,22 +163,21 @@ TEST_F(TestFileStorage, AFileThatCannotBeOpenedGetsTheFileErrorReport) {
 }
 
 TEST_F(TestFileStorage, LoadingLetsOthersReadAndKeepsNothingOpen) {
-    const CString path = BuildTestPath("Sdílený");
-    WriteBytes(ToWide(path), kWorkedExample);
+    const std::wstring path = BuildTestPath("Sdílený");
+    WriteBytes(path, kWorkedExample);
     HANDLE reader =
-        CreateFileW(ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, reader);
     EXPECT_TRUE(SameQuestions(&kWorkedRecord, 1, LoadTestFile(path)));
     CloseHandle(reader);
 
-    HANDLE exclusive =
-        CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE exclusive = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_NE(INVALID_HANDLE_VALUE, exclusive);
     CloseHandle(exclusive);
 }
 
 TEST_F(TestFileStorage, AReadErrorMidwayIsReportedAndHandsOutNothing) {
-    const CString path = BuildTestPath("Vadný disk");
+    const std::wstring path = BuildTestPath("Vadný disk");
     ASSERT_TRUE(SaveTestFile(path, FullLengthTest(450))); // three chunks
     int reads = 0;
     CFile::SetFaultHook([&](FileOperation operation) {
@@ -186,24 +188,26 @@ TEST_F(TestFileStorage, AReadErrorMidwayIsReportedAndHandsOutNothing) {
 }
 
 TEST_F(TestFileStorage, ASaveThatFailsAtAnyStepKeepsTheOldTestAndLeavesNothingBehind) {
-    const CString path = BuildTestPath("Zeměpis");
+    const std::wstring path = BuildTestPath("Zeměpis");
     ASSERT_TRUE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
     const std::vector<std::wstring> oldFolder = FolderEntries(Folder());
     const QuestionArray update = FullLengthTest(450); // 2.3 MB: three chunks
 
-    // A save that succeeds, watched: the steps a failure can hit, one write per chunk.
+    // A save over a test that succeeds, watched: the steps a failure can hit, one write per chunk.
+    const std::wstring watched = BuildTestPath("Pozorovaný");
+    ASSERT_TRUE(SaveTestFile(watched, update));
     std::vector<FileOperation> steps;
     CFile::SetFaultHook([&](FileOperation operation) {
         steps.push_back(operation);
         return DWORD(0);
     });
-    ASSERT_TRUE(SaveTestFile(BuildTestPath("Pozorovaný"), update));
+    ASSERT_TRUE(SaveTestFile(watched, update));
     const std::vector<FileOperation> expectedSteps = {
-        FileOperation::Open,  FileOperation::Write, FileOperation::Write,   FileOperation::Write,
-        FileOperation::Flush, FileOperation::Close, FileOperation::Replace,
+        FileOperation::Open,  FileOperation::Write, FileOperation::Write,      FileOperation::Write,
+        FileOperation::Flush, FileOperation::Close, FileOperation::Attributes, FileOperation::Replace,
     };
     EXPECT_EQ(expectedSteps, steps);
-    DeleteFileW(ToWide(BuildTestPath("Pozorovaný")).c_str());
+    DeleteFileW(watched.c_str());
 
     for (size_t k = 0; k < steps.size(); ++k) {
         SCOPED_TRACE("the disk fills up at step " + std::to_string(k + 1));
@@ -214,7 +218,7 @@ TEST_F(TestFileStorage, ASaveThatFailsAtAnyStepKeepsTheOldTestAndLeavesNothingBe
         EXPECT_FALSE(SaveTestFile(path, update));
         EXPECT_TRUE(OneBox(boxes, Formatted("Při zápisu souboru %s došlo místo na disku.", path),
                            kFrameworkTitle, kFileErrorBox));
-        EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+        EXPECT_EQ(kWorkedExample, ReadBytes(path));
         EXPECT_EQ(oldFolder, FolderEntries(Folder()));
     }
 
@@ -224,7 +228,7 @@ TEST_F(TestFileStorage, ASaveThatFailsAtAnyStepKeepsTheOldTestAndLeavesNothingBe
 }
 
 TEST_F(TestFileStorage, ATargetHeldForAMomentIsWaitedOut) {
-    const CString path = BuildTestPath("Chvíli držený");
+    const std::wstring path = BuildTestPath("Chvíli držený");
     int attempts = 0;
     CFile::SetFaultHook([&](FileOperation operation) {
         return operation == FileOperation::Replace && ++attempts <= 2 ? DWORD(ERROR_SHARING_VIOLATION)
@@ -232,18 +236,18 @@ TEST_F(TestFileStorage, ATargetHeldForAMomentIsWaitedOut) {
     });
     ASSERT_TRUE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
     EXPECT_EQ(3, attempts);
-    EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+    EXPECT_EQ(kWorkedExample, ReadBytes(path));
     EXPECT_EQ(1u, FolderEntries(Folder()).size());
 }
 
 TEST_F(TestFileStorage, ATargetHeldOpenByAnotherProgramIsNotReplaced) {
-    const CString path = BuildTestPath("Držený");
-    WriteBytes(ToWide(path), kWorkedExample);
+    const std::wstring path = BuildTestPath("Držený");
+    WriteBytes(path, kWorkedExample);
     const std::vector<std::wstring> oldFolder = FolderEntries(Folder());
     MessageBoxScript boxes;
     boxes.Then(IDOK);
     {
-        LockedFile holder(ToWide(path));
+        LockedFile holder(path);
         ASSERT_TRUE(holder.IsHeld());
         const DWORD start = GetTickCount();
         EXPECT_FALSE(SaveTestFile(path, ArrayOf({MakeRecord(0, {"jiná", "", "", "", ""})})));
@@ -251,11 +255,11 @@ TEST_F(TestFileStorage, ATargetHeldOpenByAnotherProgramIsNotReplaced) {
     }
 
     ASSERT_EQ(1u, boxes.Shown().size());
-    const CString& text = boxes.Shown()[0].text;
+    const std::wstring& text = boxes.Shown()[0].shownText;
     EXPECT_TRUE(text == Formatted("Soubor %s právě používá jiný program.", path) ||
                 text == Formatted("Přístup k souboru %s byl odepřen.", path))
-        << text.GetString();
-    EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+        << boxes.Shown()[0].text.GetString();
+    EXPECT_EQ(kWorkedExample, ReadBytes(path));
     EXPECT_EQ(oldFolder, FolderEntries(Folder()));
 }
 
@@ -273,7 +277,7 @@ TEST_F(TestFileStorage, ASaveWhoseFileCannotBeMadeIsReported) {
         SCOPED_TRACE(c.name);
         if (c.folderMissing)
             RemoveTree(Folder());
-        const CString path = BuildTestPath(c.name);
+        const std::wstring path = BuildTestPath(c.name);
         MessageBoxScript boxes;
         boxes.Then(IDOK);
         EXPECT_FALSE(SaveTestFile(path, ArrayOf({kWorkedRecord})));

@@ -156,7 +156,7 @@ TEST_P(TestPicker, ANameWithSpacesAndCzechLettersLeadsBackToItsFile) {
                   d.SendMessage(WM_COMMAND, IDOK);
               }));
     EXPECT_STREQ("Zkouška z češtiny ěščřžýáíé ĚŠČŘŽÝÁÍÉŮÚ", picked);
-    EXPECT_TRUE(PathOf(fileName.c_str()) == ToWide(BuildTestPath(picked)));
+    EXPECT_TRUE(PathOf(fileName.c_str()) == BuildTestPath(picked));
     EXPECT_TRUE(SameQuestions(&kWorkedRecord, 1, LoadTestFile(BuildTestPath(picked))));
 }
 
@@ -165,15 +165,12 @@ INSTANTIATE_TEST_SUITE_P(RunAndEdit, TestPicker, ::testing::Values(IDD_RUN_SELEC
 class TestFolderPaths : public TestFolderCase {};
 
 TEST_F(TestFolderPaths, TheFolderIsBesideTheExe) {
-    const CString directory = ExeDirectory();
-    ASSERT_FALSE(directory.IsEmpty());
-    EXPECT_NE('\\', directory.GetString()[directory.GetLength() - 1]);
     // The running exe is in it (each test exe has its own folder).
-    const DWORD exe = GetFileAttributesW(ToWide(directory + "\\storage_test.exe").c_str());
-    EXPECT_TRUE(exe != INVALID_FILE_ATTRIBUTES && !(exe & FILE_ATTRIBUTE_DIRECTORY));
-    EXPECT_STREQ(directory + "\\Kvizar", TestFolderPath());
-    EXPECT_STREQ(directory + "\\Kvizar\\Zkouška 1.tst", BuildTestPath("Zkouška 1"));
-    EXPECT_STREQ(directory + "\\Kvizar\\ mezery .tst", BuildTestPath(" mezery ")); // used as typed
+    const std::wstring directory = ExeDirectory();
+    EXPECT_EQ(BesideExe(L"storage_test.exe"), directory + L"\\storage_test.exe");
+    EXPECT_EQ(directory + L"\\Kvizar", TestFolderPath());
+    EXPECT_EQ(directory + L"\\Kvizar\\Zkou\u0161ka 1.tst", BuildTestPath("Zkouška 1"));
+    EXPECT_EQ(directory + L"\\Kvizar\\ mezery .tst", BuildTestPath(" mezery ")); // used as typed
 }
 
 TEST_F(TestFolderPaths, CreatingTheFolderAgainKeepsWhatIsInIt) {

@@ -1,6 +1,6 @@
 #pragma once
 // Files as the tests see them, through Win32 alone and wide paths, so that a test can also make
-// names that Windows-1250 cannot hold.
+// names that Windows-1250 cannot hold and paths longer than MAX_PATH.
 
 #include "tests/support/TestFileSamples.h"
 
@@ -12,6 +12,8 @@
 // A name beside this exe, found without the program's code.
 std::wstring BesideExe(const wchar_t* name);
 bool Exists(const std::wstring& path);
+// A file's attributes (FILE_ATTRIBUTE_...), INVALID_FILE_ATTRIBUTES when it is missing.
+DWORD AttributesOf(const std::wstring& path);
 
 // A whole file; a file that cannot be opened fails the test.
 Bytes ReadBytes(const std::wstring& path);
