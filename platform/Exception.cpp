@@ -2,15 +2,17 @@
 
 #include "platform/MessageBox.h"
 #include "platform/WinApp.h"
+#include "platform/Wnd.h"
 
 #include <exception>
 #include <new>
 
 int CException::ReportError(UINT type) const {
-    return ShowMessageBox(GetActiveWindow(), GetErrorMessage(), AfxGetAppName(), type);
+    return ShowMessageBox(CWnd::GetSafeOwner(), GetErrorMessage(), AfxGetAppName(), type);
 }
 
-void ReportEscapedException(HWND owner) noexcept {
+void ReportEscapedException(HWND window) noexcept {
+    const HWND owner = CWnd::GetSafeOwner(window);
     try {
         try {
             throw;

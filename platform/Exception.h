@@ -13,7 +13,7 @@ public:
     virtual ~CException() = default;
     // UTF-16: a file error names a path, which can hold any character.
     virtual std::wstring GetErrorMessage() const = 0;
-    // A message box with the cause and one OK button, owned by the active window; returns the
+    // A message box with the cause and one OK button, owned by CWnd::GetSafeOwner(); returns the
     // button pressed.
     int ReportError(UINT type = MB_OK | MB_ICONEXCLAMATION) const;
 };
@@ -25,5 +25,6 @@ public:
 };
 
 // Reports the exception being handled (call only inside a catch block) in a message box owned by
-// owner. Never throws.
-void ReportEscapedException(HWND owner) noexcept;
+// the top-level window of the window whose handler it escaped (nullptr: the main window's). Never
+// throws.
+void ReportEscapedException(HWND window) noexcept;

@@ -81,15 +81,17 @@ void CString::FormatV(const char* format, va_list args) {
     const std::string saved = current ? current : "C";
     std::setlocale(LC_NUMERIC, "C");
 
+    // The runtime's own formatting (msvcrt.dll's underscore functions), not the toolchain's
+    // replacement behind vsnprintf: it rounds an exact tie up, as people do (3.125 gives "3.13").
     va_list measure;
     va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
+    const int length = _vscprintf(format, measure);
     va_end(measure);
     if (length < 0) {
         m_text.clear();
     } else {
         std::vector<char> buffer(static_cast<size_t>(length) + 1);
-        std::vsnprintf(buffer.data(), buffer.size(), format, args);
+        _vsnprintf(buffer.data(), buffer.size(), format, args);
         m_text.assign(buffer.data(), static_cast<size_t>(length));
     }
     std::setlocale(LC_NUMERIC, saved.c_str());

@@ -36,7 +36,8 @@ public:
     // none.
     bool LoadStringA(unsigned int id);
 
-    // printf-style; "%0.2f" gives a full stop as the decimal separator whatever the locale.
+    // printf-style, as the C runtime the program links formats: "%0.2f" gives a full stop as the
+    // decimal separator whatever the locale, and rounds an exact tie up.
     void Format(const char* format, ...);
     void FormatV(const char* format, va_list args);
 

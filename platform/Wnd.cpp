@@ -88,6 +88,21 @@ int CWnd::MessageBoxA(const char* text, const char* title, UINT type) {
     return ShowMessageBox(m_hWnd, text, title, type);
 }
 
+HWND CWnd::GetSafeOwner(HWND parent) {
+    HWND owner = parent;
+    if (owner == nullptr) {
+        const CWinThread* thread = AfxGetThread();
+        const CWnd* main = thread ? thread->GetMainWnd() : nullptr;
+        owner = main ? main->m_hWnd : nullptr;
+    }
+    // A popup cannot be owned by a child window.
+    while (owner && (GetWindowLongW(owner, GWL_STYLE) & WS_CHILD))
+        owner = ::GetParent(owner);
+    if (parent == nullptr && owner)
+        owner = GetLastActivePopup(owner);
+    return owner;
+}
+
 BOOL CWnd::UpdateData(BOOL saveAndValidate) {
     CDataExchange dx(this, saveAndValidate);
     try {

@@ -58,6 +58,11 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // A modal message box owned by this window; returns the button pressed.
     int MessageBoxA(const char* text, const char* title, UINT type);
+    // The owner of a box that belongs to no window in particular: the top-level window of parent,
+    // or without one the main window's last active popup (the open modal dialog, else the main
+    // window itself). Not the active window: it is NULL while another program is in front, and an
+    // ownerless box would leave the main window taking input under it.
+    static HWND GetSafeOwner(HWND parent = nullptr);
 
     // Dialog data exchange: TRUE moves controls into members, FALSE members into controls.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);

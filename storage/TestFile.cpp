@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/TemporaryFile.h"
 #include "platform/Text.h"
+#include "platform/Wnd.h"
 #include "res/resource.h"
 #include "storage/TestFileDecoder.h"
 #include "storage/TestFileEncoder.h"
@@ -33,7 +34,7 @@ void ReportRefusedFile(const std::wstring& path, DecodeError error) {
     text.Format(format, TestNameOf(path).GetString());
     CString title;
     title.LoadStringA(IDS_ERROR_TITLE);
-    ShowMessageBox(GetActiveWindow(), text, title, MB_OK | MB_ICONSTOP);
+    ShowMessageBox(CWnd::GetSafeOwner(), text, title, MB_OK | MB_ICONSTOP);
 }
 
 // Decodes the file as it is read. Others may read it meanwhile; it is closed again by the time

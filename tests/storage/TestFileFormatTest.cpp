@@ -139,21 +139,28 @@ Bytes RawEntry(const std::vector<std::pair<int32_t, std::string>>& texts) {
 
 TEST(TestFileFormat, DamagedFilesAreRefusedWhateverTheChunkSize) {
     const std::string nul(1, '\0'), x1023(1023, 'x');
-    Bytes secondEntryCut; // a valid start of a second entry: index, an empty question, half a length
+    // A valid start of a second entry: index, three empty texts, a quarter of a length. With the
+    // first entry it makes 62 bytes, the least that a count of 2 needs: every text holds its NUL.
+    Bytes secondEntryCut;
     PutInt(secondEntryCut, 0);
-    PutText(secondEntryCut, "");
+    for (int i = 0; i < 3; ++i)
+        PutText(secondEntryCut, "");
     secondEntryCut.push_back(0x01);
+    const Bytes twoStarted = Concat(WorkedWith(2, 5), secondEntryCut);
     const DamagedFile cases[] = {
         {"count 0", WorkedWith(0, 5), DecodeError::CountNotPositive},
         {"count -1", WorkedWith(-1, 5), DecodeError::CountNotPositive},
         {"count INT32_MIN", WorkedWith(INT32_MIN, 5), DecodeError::CountNotPositive},
         {"count 2 in 42 bytes", WorkedWith(2, 5), DecodeError::CountTooLarge},
         {"count INT32_MAX", WorkedWith(INT32_MAX, 5), DecodeError::CountTooLarge},
-        {"count 1 in 27 bytes", Bytes(kWorkedExample.begin(), kWorkedExample.begin() + 27),
+        {"count 1 in 28 bytes", Bytes(kWorkedExample.begin(), kWorkedExample.begin() + 28),
          DecodeError::CountTooLarge},
-        {"count 1 in 28 bytes is allowed", Bytes(kWorkedExample.begin(), kWorkedExample.begin() + 28),
+        {"count 1 in 32 bytes", Bytes(kWorkedExample.begin(), kWorkedExample.begin() + 32),
+         DecodeError::CountTooLarge},
+        {"count 1 in 33 bytes is allowed", Bytes(kWorkedExample.begin(), kWorkedExample.begin() + 33),
          DecodeError::Truncated},
-        {"count 2 in 52 bytes is allowed", Concat(WorkedWith(2, 5), secondEntryCut), DecodeError::Truncated},
+        {"count 2 in 61 bytes", Bytes(twoStarted.begin(), twoStarted.end() - 1), DecodeError::CountTooLarge},
+        {"count 2 in 62 bytes is allowed", twoStarted, DecodeError::Truncated},
         {"length 0", WorkedWith(1, 0), DecodeError::LengthOutOfRange},
         // Were the zero accepted, its "last byte" would be the NUL that ends the field before.
         {"length 0 after a full field",
@@ -193,9 +200,9 @@ TEST(TestFileFormat, FileCutShortAtAnyByteIsRefused) {
         EXPECT_FALSE(decoder.Finish());
         EXPECT_EQ(DecodeError::Truncated, decoder.Error());
         EXPECT_TRUE(decoder.TakeQuestions().IsEmpty());
-        // The short file on its own: a count of 2 needs at least 52 bytes.
+        // The short file on its own: a count of 2 needs at least 62 bytes.
         DecodeError expected = cut < 4    ? DecodeError::Truncated
-                               : cut < 52 ? DecodeError::CountTooLarge
+                               : cut < 62 ? DecodeError::CountTooLarge
                                           : DecodeError::Truncated;
         EXPECT_EQ(expected, DecodeTestFile(file.data(), cut).error);
     }

@@ -11,10 +11,10 @@
 namespace {
 TEST(TestName, RefusesWhatWindowsCannotHoldAsAFileInTheTestFolder) {
     const char* const refused[] = {
-        "",        "a\\b",     "..\\x",   "a/b",     "C:x",       "a*",        "kdo?",   "\"uvozovky\"",
-        "<a>",     "a|b",      "tab\tu",  "\x01",    "konec\x1f", "CON",       "con",    "Nul",
-        "NUL.txt", "PRN",      "AUX.a.b", "COM1",    "com9.test", "LPT1",      "lpt5.x", "COM0",
-        "CON ",    "NUL .txt", "CONIN$",  "conout$", "a.",        "Zkouška..", ".",      "..",
+        "",        "a\\b",     "..\\x",   "a/b",     "C:x",       "a*",   "kdo?",   "\"uvozovky\"",
+        "<a>",     "a|b",      "tab\tu",  "\x01",    "konec\x1f", "CON",  "con",    "Nul",
+        "NUL.txt", "PRN",      "AUX.a.b", "COM1",    "com9.test", "LPT1", "lpt5.x", "COM0",
+        "CON ",    "NUL .txt", "CONIN$",  "conout$",
     };
     for (const char* name : refused)
         EXPECT_FALSE(IsUsableTestName(name)) << "\"" << name << "\"";
@@ -37,6 +37,12 @@ TEST(TestName, AcceptsOrdinaryNamesSpacesCzechLettersAndNearDeviceNames) {
         "a;b,c=d+e[f]{g}'h`~!@#$%^&()",
         "ČON",
         "1",
+        // A name may end in full stops: its file still ends in ".tst" ("Kap. 3..tst").
+        "Kap. 3.",
+        "a.",
+        "Zkouška..",
+        ".",
+        "..",
     };
     for (const char* name : accepted)
         EXPECT_TRUE(IsUsableTestName(name)) << "\"" << name << "\"";

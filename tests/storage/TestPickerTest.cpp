@@ -95,12 +95,12 @@ TEST_P(TestPicker, WithNoTestToOfferItSaysSoAndCancelsBeforeItIsShown) {
 TEST_P(TestPicker, ListsOnlyTheTestsSortedWithTheFirstSelected) {
     CreateTestFolder();
     for (const wchar_t* name : {L"B.tst", L"a.tst", L"Zkouška z češtiny.tst", L"UPPER.TST", L"poznámky.txt",
-                                L"a.tstx", L"\u65e5\u672c.tst"})
+                                L"a.tstx", L"\u65e5\u672c.tst", L"Kap. 3..tst"})
         AddTest(name);
     CreateDirectoryW(PathOf(L"x.tst").c_str(), nullptr);
 
     EXPECT_EQ(IDCANCEL, Run([](CDialog& dialog) { dialog.SendMessage(WM_COMMAND, IDCANCEL); }));
-    const std::vector<std::string> expected = {"a", "B", "UPPER", "Zkouška z češtiny"};
+    const std::vector<std::string> expected = {"a", "B", "Kap. 3.", "UPPER", "Zkouška z češtiny"};
     EXPECT_EQ(expected, shown.entries);
     EXPECT_EQ(0, shown.selected);
 }
