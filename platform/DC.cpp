@@ -1,6 +1,6 @@
 #include "platform/DC.h"
 
-#include "platform/GdiObject.h"
+#include "platform/Font.h"
 #include "platform/Text.h"
 
 CDC::~CDC() {
@@ -25,6 +25,13 @@ BOOL CDC::DeleteDC() {
 
 HGDIOBJ CDC::SelectObject(CGdiObject* object) {
     return ::SelectObject(m_hDC, object->m_hObject);
+}
+
+HGDIOBJ CDC::SelectCzechFont(CFont& standIn) {
+    const HGDIOBJ current = GetCurrentObject(m_hDC, OBJ_FONT);
+    if (standIn.CreateCzechStandIn(static_cast<HFONT>(current)))
+        ::SelectObject(m_hDC, standIn.m_hObject);
+    return current;
 }
 
 BOOL CDC::TextOut(int x, int y, const CString& text) {

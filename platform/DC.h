@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+class CFont;
 class CGdiObject;
 
 class CDC {
@@ -24,6 +25,10 @@ public:
     // Selects the object and returns the one selected before, to be selected back.
     HGDIOBJ SelectObject(CGdiObject* object);
     HGDIOBJ SelectObject(HGDIOBJ object) { return ::SelectObject(m_hDC, object); }
+    // For Czech text in the font selected now: where that font lacks the letters, makes its
+    // stand-in in standIn (CFont::CreateCzechStandIn) and selects it. Returns the font selected
+    // before, to be selected back before standIn goes.
+    HGDIOBJ SelectCzechFont(CFont& standIn);
 
     // Text with its top-left corner at (x, y), in the default alignment.
     BOOL TextOut(int x, int y, const CString& text);
