@@ -3,6 +3,13 @@
 #include "platform/Font.h"
 #include "platform/Text.h"
 
+namespace {
+CDC::TextProbe& Probe() {
+    static CDC::TextProbe probe; // test seam only; empty in the program
+    return probe;
+}
+} // namespace
+
 CDC::~CDC() {
     DeleteDC();
 }
@@ -34,13 +41,24 @@ HGDIOBJ CDC::SelectCzechFont(CFont& standIn) {
     return current;
 }
 
+void CDC::SetTextProbe(TextProbe probe) {
+    Probe() = std::move(probe);
+}
+
+std::wstring CDC::ToDrawn(const CString& text) const {
+    std::wstring wide = ToWide(text);
+    if (Probe())
+        Probe()(m_hDC, wide);
+    return wide;
+}
+
 BOOL CDC::TextOut(int x, int y, const CString& text) {
-    const std::wstring wide = ToWide(text);
+    const std::wstring wide = ToDrawn(text);
     return ::TextOutW(m_hDC, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 int CDC::DrawText(const CString& text, RECT* rect, UINT format) {
-    const std::wstring wide = ToWide(text);
+    const std::wstring wide = ToDrawn(text);
     return ::DrawTextW(m_hDC, wide.c_str(), static_cast<int>(wide.size()), rect, format);
 }
 

@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <string>
+
 class CFont;
 class CGdiObject;
 
@@ -41,7 +44,15 @@ public:
 
     HDC m_hDC = nullptr;
 
+    // Test seam: when set, sees every text drawn through a CDC just before it is drawn, with the
+    // device context that draws it (and so the font selected for it). Pass nullptr to clear.
+    using TextProbe = std::function<void(HDC dc, const std::wstring& text)>;
+    static void SetTextProbe(TextProbe probe);
+
 private:
+    // The text as drawn, shown to the test seam first.
+    std::wstring ToDrawn(const CString& text) const;
+
     bool m_created = false;
 };
 
