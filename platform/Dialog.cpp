@@ -1,5 +1,6 @@
 #include "platform/Dialog.h"
 
+#include "platform/Text.h"
 #include "platform/WinApp.h"
 
 namespace {
@@ -9,6 +10,29 @@ const UINT kRunTestScript = WM_APP + 0x3F00;
 CDialog::Script& TestScript() {
     static CDialog::Script script; // test seam only; empty in the program
     return script;
+}
+
+// A left-aligned label that its text in font would wrap grows to the right until the text fits
+// on its line. It keeps its place, and so does every other control.
+void WidenLabelToFit(HWND control, HFONT font) {
+    wchar_t className[8] = {};
+    GetClassNameW(control, className, 8);
+    if (lstrcmpiW(className, L"Static") != 0 || (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) != SS_LEFT)
+        return;
+    const std::wstring text = ToWide(CWnd(control).GetWindowTextA());
+    const HDC dc = GetDC(control);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    RECT needed = {};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    RECT client, outer;
+    GetClientRect(control, &client);
+    if (needed.right <= client.right)
+        return;
+    GetWindowRect(control, &outer);
+    SetWindowPos(control, nullptr, 0, 0, outer.right - outer.left + needed.right - client.right,
+                 outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 } // namespace
 
@@ -62,6 +86,7 @@ LRESULT CDialog::DefWindowProc(UINT, WPARAM, LPARAM) {
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: {
+        UseCzechFont(); // first: OnInitDialog may give a control a font of its own
         const BOOL focusFirstTabStop = OnInitDialog();
         if (TestScript())
             ::PostMessageW(m_hWnd, kRunTestScript, 0, 0);
@@ -78,6 +103,18 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, result);
         return TRUE;
     }
+    }
+}
+
+// The dialog itself keeps the template's font, whose units set its size and its controls'
+// places: those of a Czech system. The stand-in has the same height but can be wider (Tahoma
+// is, by up to a tenth on Czech labels), so a label it would wrap grows to the right.
+void CDialog::UseCzechFont() {
+    if (!m_czechFont.CreateCzechStandIn(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT))))
+        return;
+    for (HWND control = ::GetWindow(m_hWnd, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT)) {
+        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_czechFont.m_hObject), FALSE);
+        WidenLabelToFit(control, m_czechFont);
     }
 }
 

@@ -3,6 +3,7 @@
 // object at WM_INITDIALOG and routes messages through the class's message map, whose base entries
 // send the OK and Cancel commands (Enter, Escape, the close box) to the virtual OnOK and OnCancel.
 
+#include "platform/Font.h"
 #include "platform/Wnd.h"
 
 #include <functional>
@@ -40,7 +41,10 @@ protected:
 
 private:
     static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Where the template's font cannot draw Czech, gives every control its stand-in.
+    void UseCzechFont();
 
     UINT m_templateId;
     CWnd* m_parent;
+    CFont m_czechFont; // the controls' font on a Western system; outlives them
 };

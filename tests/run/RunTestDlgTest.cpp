@@ -96,9 +96,11 @@ TEST_F(Quiz, OpensWithTheTestsNameTheFocusOnTheFirstOptionAndArialOnTheQuestionA
         EXPECT_EQ(-MulDiv(10, GetDeviceCaps(screen, LOGPIXELSY), 72), font.lfHeight);
         ReleaseDC(nullptr, screen);
 
-        const LRESULT dialogFont = d.SendMessage(WM_GETFONT);
-        for (int id : {IDC_OPTION1, IDC_OPTION2, IDC_OPTION3, IDC_OPTION4, IDC_NEXT, IDCANCEL,
-                       IDC_QUESTION_NUMBER, IDC_REMAINING, IDC_TOTAL})
+        // The font the dialog gives its controls: the template's, or on a Western system its stand-in.
+        const LRESULT dialogFont = d.GetDlgItem(IDCANCEL).SendMessage(WM_GETFONT);
+        EXPECT_NE(reinterpret_cast<LRESULT>(questionFont), dialogFont);
+        for (int id : {IDC_OPTION1, IDC_OPTION2, IDC_OPTION3, IDC_OPTION4, IDC_NEXT, IDC_QUESTION_NUMBER,
+                       IDC_REMAINING, IDC_TOTAL})
             EXPECT_EQ(dialogFont, d.GetDlgItem(id).SendMessage(WM_GETFONT)) << id;
         EXPECT_TRUE(Click(d, IDCANCEL));
     });
