@@ -6,9 +6,9 @@
 const char kBannerText[] = "Kvizar 2004, vydáno 7. 12. 2026";
 
 namespace {
-// Caption, system menu, minimise box: no thick frame and no maximise box, so the window can
-// neither be resized nor maximised.
-const DWORD kFrameStyle = 0x00CA8000;
+// No thick frame and no maximise box, so the window can neither be resized nor maximised.
+constexpr DWORD kFrameStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | FWS_ADDTOTITLE;
+static_assert(kFrameStyle == 0x00CA8000, "the frame's style");
 const int kFrameWidth = 300;
 const int kFrameHeight = 400;
 } // namespace
@@ -25,6 +25,7 @@ const MessageMap* CMainFrame::GetMessageMap() const {
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
     if (!CFrameWnd::PreCreateWindow(cs))
         return FALSE;
+    // This style replaces whatever the frame was loaded with.
     cs.style = kFrameStyle;
     cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
     cs.lpszClass = AfxRegisterWndClass(0);
@@ -37,6 +38,7 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
 LRESULT CMainFrame::OnCreate(WPARAM, LPARAM) {
     if (Default() == -1)
         return -1;
+    // The frame is loaded with its menu as every frame is; this window shows no menu bar.
     SetMenu(nullptr);
     SetWindowTextA(kBannerText);
     const BOOL created = m_panel.Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0),

@@ -2,17 +2,20 @@
 
 #include "res/resource.h"
 
-namespace {
-const CQuestionSheetDlg::Kind kEditSheet = {IDD_EDIT_QUESTIONS, IDC_PREVIOUS_EDIT,
-                                            "Opravdu chcete ukončit editaci testu?", "Editace testu", true};
+CEditQuestionsDlg::CEditQuestionsDlg(CWnd* parent)
+    : CQuestionSheetDlg(IDD_EDIT_QUESTIONS, IDC_PREVIOUS_EDIT, parent) {}
+
+// Shows the stored first question; the label keeps the template's "Otázka č. 1" and the focus
+// goes to the first tab stop, "Storno".
+BOOL CEditQuestionsDlg::OnInitDialog() {
+    CQuestionSheetDlg::OnInitDialog();
+    if (HasQuestions()) {
+        LoadCurrent();
+        UpdateData(FALSE);
+    }
+    return TRUE;
 }
 
-CEditQuestionsDlg::CEditQuestionsDlg(CWnd* parent) : CQuestionSheetDlg(kEditSheet, parent) {}
-
-const MessageMap* CEditQuestionsDlg::GetMessageMap() const {
-    static const MessageMapEntry entries[] = {
-        OnClicked(IDC_PREVIOUS_EDIT, &CEditQuestionsDlg::OnPreviousQuestion),
-    };
-    static const MessageMap map = MakeMessageMap(CQuestionSheetDlg::GetMessageMap(), entries);
-    return &map;
+void CEditQuestionsDlg::OnCancel() {
+    ConfirmCancel("Opravdu chcete ukončit editaci testu?", "Editace testu");
 }

@@ -1,6 +1,7 @@
 #include "authoring/EditTestWorkflow.h"
 
 #include "authoring/EditQuestionsDlg.h"
+#include "platform/WinApp.h"
 #include "storage/EditSelectDlg.h"
 #include "storage/TestFile.h"
 #include "storage/TestFolder.h"
@@ -8,7 +9,7 @@
 namespace {
 // Loads the test, lets the user edit it and saves it back; true once it is saved. The file is
 // not held open meanwhile, and the questions are freed when this returns, on every path.
-bool EditTest(const CString& path) {
+bool EditTest(const std::wstring& path) {
     QuestionArray questions = LoadTestFile(path);
     if (questions.IsEmpty())
         return false; // the user has been told why
@@ -26,5 +27,5 @@ void EditTestWorkflow(CWnd& panel) {
     if (picker.DoModal() != IDOK)
         return;
     if (EditTest(BuildTestPath(picker.m_testName)))
-        panel.MessageBoxA("Test byl uložen!", "Kvizar 2004", MB_OK | MB_ICONINFORMATION);
+        panel.MessageBoxA("Test byl uložen!", AfxGetAppName(), MB_OK | MB_ICONINFORMATION);
 }

@@ -35,7 +35,9 @@ void CNewTestDlg::OnOK() {
 }
 
 void CNewTestDlg::Refuse(const char* text, int focusId) {
-    MessageBoxA(text, "Chyba", MB_OK | MB_ICONSTOP);
+    CString title;
+    title.LoadStringA(IDS_ERROR_TITLE);
+    MessageBoxA(text, title, MB_OK | MB_ICONSTOP);
     if (focusId != 0)
         GetDlgItem(focusId).SetFocus();
 }

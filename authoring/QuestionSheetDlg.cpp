@@ -29,12 +29,15 @@ CString LoadText(const char (&field)[kTextFieldSize]) {
 }
 } // namespace
 
-CQuestionSheetDlg::CQuestionSheetDlg(const Kind& kind, CWnd* parent)
-    : CDialog(kind.templateId, parent), m_kind(kind) {}
+CQuestionSheetDlg::CQuestionSheetDlg(UINT templateId, UINT previousId, CWnd* parent)
+    : CDialog(templateId, parent), m_previousId(previousId) {}
 
+// The backward button has one ID in each template; a sheet meets only its own.
 const MessageMap* CQuestionSheetDlg::GetMessageMap() const {
     static const MessageMapEntry entries[] = {
         OnClicked(IDC_NEXT, &CQuestionSheetDlg::OnNextQuestion),
+        OnClicked(IDC_PREVIOUS_CREATE, &CQuestionSheetDlg::OnPreviousQuestion),
+        OnClicked(IDC_PREVIOUS_EDIT, &CQuestionSheetDlg::OnPreviousQuestion),
     };
     static const MessageMap map = MakeMessageMap(CDialog::GetMessageMap(), entries);
     return &map;
@@ -54,37 +57,33 @@ BOOL CQuestionSheetDlg::OnInitDialog() {
     // A typed text must fit its record field with the NUL; in Windows-1250 a character is a byte.
     for (int id : kTextControls)
         GetDlgItem(id).SendMessage(EM_LIMITTEXT, kTextFieldSize - 1);
-    if (Questions() == nullptr || Count() < 1) {
+    if (!HasQuestions()) {
         // Nothing to show or store: the callers never do this, but a sheet must not write outside
         // the array.
         EndDialog(IDCANCEL);
         return TRUE;
     }
-    if (Count() == 1)
+    if (m_count == 1)
         GetDlgItem(IDC_NEXT).SetWindowTextA(kFinishCaption);
-    if (m_kind.fillOnOpen) {
-        LoadCurrent();
-        UpdateData(FALSE);
-    }
     // The first tab stop takes the focus: the question field, or "Storno" in the edit sheet.
     return TRUE;
 }
 
-void CQuestionSheetDlg::OnCancel() {
-    if (MessageBoxA(m_kind.cancelText, m_kind.cancelTitle, MB_YESNO | MB_ICONQUESTION) == IDYES)
+void CQuestionSheetDlg::ConfirmCancel(const char* text, const char* title) {
+    if (MessageBoxA(text, title, MB_YESNO | MB_ICONQUESTION) == IDYES)
         CDialog::OnCancel();
 }
 
 // "Další otázka..." or, on the last question, "Dokončit".
 void CQuestionSheetDlg::OnNextQuestion() {
-    if (m_current >= Count())
+    if (m_current >= m_count)
         return; // finished already; the dialog is closing
     StoreCurrent();
-    GetDlgItem(m_kind.previousId).EnableWindow(TRUE);
+    GetDlgItem(m_previousId).EnableWindow(TRUE);
     ++m_current;
-    if (m_current + 1 == Count())
+    if (m_current + 1 == m_count)
         GetDlgItem(IDC_NEXT).SetWindowTextA(kFinishCaption);
-    if (m_current == Count()) {
+    if (m_current == m_count) {
         // The base OK, not the sheet's empty one; the label and the focus stay as they are.
         CDialog::OnOK();
         return;
@@ -102,7 +101,7 @@ void CQuestionSheetDlg::OnPreviousQuestion() {
     next.SetWindowTextA(kNextCaption);
     --m_current;
     if (m_current == 0)
-        GetDlgItem(m_kind.previousId).EnableWindow(FALSE);
+        GetDlgItem(m_previousId).EnableWindow(FALSE);
     ShowCurrent();
 }
 
@@ -112,7 +111,7 @@ std::array<CString*, kTextFieldCount> CQuestionSheetDlg::Texts() {
 
 void CQuestionSheetDlg::StoreCurrent() {
     UpdateData(TRUE);
-    QuestionRecord& record = Questions()[m_current];
+    QuestionRecord& record = m_questions[m_current];
     const auto texts = Texts();
     for (int i = 0; i < kTextFieldCount; ++i)
         StoreText(record.text[i], *texts[i]);
@@ -120,7 +119,7 @@ void CQuestionSheetDlg::StoreCurrent() {
 }
 
 void CQuestionSheetDlg::LoadCurrent() {
-    const QuestionRecord& record = Questions()[m_current];
+    const QuestionRecord& record = m_questions[m_current];
     m_selected = record.correct;
     const auto texts = Texts();
     for (int i = 0; i < kTextFieldCount; ++i)

@@ -12,6 +12,10 @@
 
 class CQuestionSheetDlg : public CDialog {
 public:
+    // Set by the caller before DoModal: at least one record, borrowed, not owned.
+    QuestionRecord* m_questions = nullptr;
+    int32_t m_count = 0;
+
     CString m_question;
     CString m_answer1;
     CString m_answer2;
@@ -20,38 +24,31 @@ public:
     int m_selected = 0; // checked option 0..3; -1 when none is checked
     int m_current = 0;  // index of the record shown
 
-    // What tells one sheet from the other.
-    struct Kind {
-        UINT templateId;
-        UINT previousId; // the backward button
-        const char* cancelText;
-        const char* cancelTitle;
-        bool fillOnOpen; // the edit sheet opens on the stored first record
-    };
-
 protected:
-    CQuestionSheetDlg(const Kind& kind, CWnd* parent);
-
-    // The borrowed array and its count, declared by each sheet in its own order.
-    virtual QuestionRecord* Questions() const = 0;
-    virtual int32_t Count() const = 0;
+    // previousId: the backward button, whose ID differs between the two sheets' templates.
+    CQuestionSheetDlg(UINT templateId, UINT previousId, CWnd* parent);
 
     const MessageMap* GetMessageMap() const override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     // Enter in a text field gives the OK command: it must not page or close the sheet.
     void OnOK() override {}
-    void OnCancel() override;
+    // Ends with Cancel once the user has confirmed it, in a box of this text and title.
+    void ConfirmCancel(const char* text, const char* title);
 
     void OnNextQuestion();
     void OnPreviousQuestion();
+
+    // False when the caller gave nothing to show; the sheet has then ended itself.
+    bool HasQuestions() const { return m_questions != nullptr && m_count >= 1; }
+    // Moves record m_current into the members.
+    void LoadCurrent();
 
 private:
     // The text members in record field order.
     std::array<CString*, kTextFieldCount> Texts();
     void StoreCurrent();
-    void LoadCurrent();
     void ShowCurrent();
 
-    Kind m_kind;
+    UINT m_previousId;
 };

@@ -80,7 +80,7 @@ void PrepareFolder(int count) {
     CreateTestFolder();
     std::vector<bool> present(count, false);
     CFileFind finder;
-    BOOL working = finder.FindFile(TestFolderPath() + "\\*");
+    BOOL working = finder.FindFile(TestFolderPath() + L"\\*");
     while (working) {
         working = finder.FindNextFile();
         if (finder.IsDirectory())
@@ -89,15 +89,15 @@ void PrepareFolder(int count) {
         if (index >= 0)
             present[index] = true;
         else
-            DeleteFileW(ToWide(TestFolderPath() + "\\" + finder.GetFileName()).c_str());
+            DeleteFileW((TestFolderPath() + L"\\" + ToWide(finder.GetFileName())).c_str());
     }
-    const CString model = BuildTestPath(TestName(0));
+    const std::wstring model = BuildTestPath(TestName(0));
     if (!present[0])
         Require(SaveTestFile(model, OneQuestion()), "the model test could not be saved");
-    const std::vector<char> bytes = ReadWhole(ToWide(model));
+    const std::vector<char> bytes = ReadWhole(model);
     for (int i = 1; i < count; ++i)
         if (!present[i])
-            WriteWhole(ToWide(BuildTestPath(TestName(i))), bytes);
+            WriteWhole(BuildTestPath(TestName(i)), bytes);
 }
 
 // Seconds from DoModal until the picker's list is filled and the dialog initialised.
@@ -123,7 +123,7 @@ double OpenPicker(int count) {
 
 // Seconds to enumerate the same folder with nothing else done.
 double ListFolder(int count) {
-    const std::wstring pattern = ToWide(TestFolderPath() + "\\*");
+    const std::wstring pattern = TestFolderPath() + L"\\*";
     int files = 0;
     const double start = Seconds();
     WIN32_FIND_DATAW found;
@@ -148,8 +148,8 @@ int main(int argc, char** argv) {
     Require(count > 0, "the number of tests must be at least 1");
     CWinApp app; // as in the program: the dialogs find the instance through it
     // The folder is not empty, so any message box is a fault; nobody is there to answer it.
-    SetMessageBoxHook([](HWND, const CString& text, const CString&, UINT) -> int {
-        Fail("a message box: \"%s\"", text.GetString());
+    SetMessageBoxHook([](HWND, const std::wstring& text, const CString&, UINT) -> int {
+        Fail("a message box: \"%ls\"", text.c_str());
     });
 
     const double prepareStart = Seconds();

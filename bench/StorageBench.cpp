@@ -42,13 +42,13 @@ int main(int argc, char** argv) {
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     Require(count > 0, "the number of questions must be at least 1");
     // A message box would wait for a user who is not there: print it and fail instead.
-    SetMessageBoxHook([](HWND, const CString& text, const CString&, UINT) -> int {
-        Fail("a message box: \"%s\"", text.GetString());
+    SetMessageBoxHook([](HWND, const std::wstring& text, const CString&, UINT) -> int {
+        Fail("a message box: \"%ls\"", text.c_str());
     });
 
     CreateTestFolder();
-    const CString path = BuildTestPath("bench");
-    const std::wstring plainPath = ToWide(TestFolderPath() + "\\plain.bin");
+    const std::wstring path = BuildTestPath("bench");
+    const std::wstring plainPath = TestFolderPath() + L"\\plain.bin";
     const QuestionArray test = FullLengthTest(count, "abcdefghijklmnopqrstuvwxyz");
     const std::vector<uint8_t> bytes = EncodeTest(test);
     const double arrayBytes = static_cast<double>(sizeof(QuestionRecord)) * count;
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         saves.push_back(Seconds() - start);
         plainWrites.push_back(PlainWrite(plainPath, bytes));
 
-        plainReads.push_back(PlainRead(ToWide(path), bytes.size()));
+        plainReads.push_back(PlainRead(path, bytes.size()));
         const SIZE_T before = PrivateBytes(&memorySource);
         start = Seconds();
         const QuestionArray loaded = LoadTestFile(path);
@@ -72,9 +72,9 @@ int main(int argc, char** argv) {
         Require(loaded.Count() == count && std::memcmp(loaded.Data(), test.Data(), arrayBytes) == 0,
                 "the loaded test differs from the saved one");
     }
-    DeleteFileW(ToWide(path).c_str());
+    DeleteFileW(path.c_str());
     DeleteFileW(plainPath.c_str());
-    RemoveDirectoryW(ToWide(TestFolderPath()).c_str());
+    RemoveDirectoryW(TestFolderPath().c_str());
 
     const double load = Median(loads), plainRead = Median(plainReads);
     const double save = Median(saves), plainWrite = Median(plainWrites);

@@ -1,7 +1,14 @@
 #include "platform/DC.h"
 
-#include "platform/GdiObject.h"
+#include "platform/Font.h"
 #include "platform/Text.h"
+
+namespace {
+CDC::TextProbe& Probe() {
+    static CDC::TextProbe probe; // test seam only; empty in the program
+    return probe;
+}
+} // namespace
 
 CDC::~CDC() {
     DeleteDC();
@@ -27,13 +34,31 @@ HGDIOBJ CDC::SelectObject(CGdiObject* object) {
     return ::SelectObject(m_hDC, object->m_hObject);
 }
 
+HGDIOBJ CDC::SelectCzechFont(CFont& standIn) {
+    const HGDIOBJ current = GetCurrentObject(m_hDC, OBJ_FONT);
+    if (standIn.CreateCzechStandIn(static_cast<HFONT>(current)))
+        ::SelectObject(m_hDC, standIn.m_hObject);
+    return current;
+}
+
+void CDC::SetTextProbe(TextProbe probe) {
+    Probe() = std::move(probe);
+}
+
+std::wstring CDC::ToDrawn(const CString& text) const {
+    std::wstring wide = ToWide(text);
+    if (Probe())
+        Probe()(m_hDC, wide);
+    return wide;
+}
+
 BOOL CDC::TextOut(int x, int y, const CString& text) {
-    const std::wstring wide = ToWide(text);
+    const std::wstring wide = ToDrawn(text);
     return ::TextOutW(m_hDC, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 int CDC::DrawText(const CString& text, RECT* rect, UINT format) {
-    const std::wstring wide = ToWide(text);
+    const std::wstring wide = ToDrawn(text);
     return ::DrawTextW(m_hDC, wide.c_str(), static_cast<int>(wide.size()), rect, format);
 }
 

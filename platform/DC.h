@@ -6,6 +6,10 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <string>
+
+class CFont;
 class CGdiObject;
 
 class CDC {
@@ -24,6 +28,10 @@ public:
     // Selects the object and returns the one selected before, to be selected back.
     HGDIOBJ SelectObject(CGdiObject* object);
     HGDIOBJ SelectObject(HGDIOBJ object) { return ::SelectObject(m_hDC, object); }
+    // For Czech text in the font selected now: where that font lacks the letters, makes its
+    // stand-in in standIn (CFont::CreateCzechStandIn) and selects it. Returns the font selected
+    // before, to be selected back before standIn goes.
+    HGDIOBJ SelectCzechFont(CFont& standIn);
 
     // Text with its top-left corner at (x, y), in the default alignment.
     BOOL TextOut(int x, int y, const CString& text);
@@ -36,7 +44,15 @@ public:
 
     HDC m_hDC = nullptr;
 
+    // Test seam: when set, sees every text drawn through a CDC just before it is drawn, with the
+    // device context that draws it (and so the font selected for it). Pass nullptr to clear.
+    using TextProbe = std::function<void(HDC dc, const std::wstring& text)>;
+    static void SetTextProbe(TextProbe probe);
+
 private:
+    // The text as drawn, shown to the test seam first.
+    std::wstring ToDrawn(const CString& text) const;
+
     bool m_created = false;
 };
 

@@ -3,10 +3,11 @@
 #include "platform/Exception.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
+#include "platform/WinApp.h"
 #include "platform/Wnd.h"
 
 #include <cctype>
-#include <climits>
+#include <cstdlib>
 
 HWND CDataExchange::PrepareCtrl(int id) {
     m_lastControl = ::GetDlgItem(m_pDlgWnd->m_hWnd, id);
@@ -38,26 +39,16 @@ void DDX_Text(CDataExchange* pDX, int id, CString& value) {
 }
 
 bool ParseWholeNumber(const char* text, int& value) {
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
-    while (std::isspace(*p))
-        ++p;
-    const bool negative = *p == '-';
-    if (*p == '-' || *p == '+')
-        ++p;
-    if (!std::isdigit(*p))
+    // Read as strtol reads it: a number beyond the range of int is still a number, held at the
+    // limit, so the caller's own range check speaks of it.
+    static_assert(sizeof(long) == sizeof(int), "strtol's limits are int's");
+    char* end = nullptr;
+    const long number = std::strtol(text, &end, 10);
+    if (end == text)
         return false;
-    long long number = 0;
-    while (std::isdigit(*p)) {
-        number = number * 10 + (*p++ - '0');
-        if (number > static_cast<long long>(INT_MAX) + 1)
-            return false;
-    }
-    while (std::isspace(*p))
-        ++p;
-    if (*p != '\0')
-        return false;
-    number = negative ? -number : number;
-    if (number > INT_MAX || number < INT_MIN)
+    while (std::isspace(static_cast<unsigned char>(*end)))
+        ++end;
+    if (*end != '\0')
         return false;
     value = static_cast<int>(number);
     return true;
@@ -72,7 +63,7 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
         return;
     }
     if (!ParseWholeNumber(control.GetWindowTextA(), value)) {
-        ShowMessageBox(pDX->m_pDlgWnd->m_hWnd, "Zadejte celé číslo.", "Kvizar 2004",
+        ShowMessageBox(pDX->m_pDlgWnd->m_hWnd, "Zadejte celé číslo.", AfxGetAppName(),
                        MB_OK | MB_ICONEXCLAMATION);
         pDX->Fail();
     }

@@ -35,6 +35,6 @@ void DDX_Radio(CDataExchange* pDX, int firstId, int& value);
 // The selected list entry's text (empty with no selection).
 void DDX_LBString(CDataExchange* pDX, int id, CString& value);
 
-// Reads a whole decimal number: optional blanks, an optional sign, digits, optional blanks, within
-// the range of int. False for anything else.
+// Reads a whole decimal number: optional blanks, an optional sign, digits, optional blanks. A
+// number beyond the range of int is held at INT_MAX or INT_MIN. False for anything else.
 bool ParseWholeNumber(const char* text, int& value);

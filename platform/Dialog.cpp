@@ -1,6 +1,6 @@
 #include "platform/Dialog.h"
 
-#include "platform/Exception.h"
+#include "platform/Text.h"
 #include "platform/WinApp.h"
 
 namespace {
@@ -11,13 +11,40 @@ CDialog::Script& TestScript() {
     static CDialog::Script script; // test seam only; empty in the program
     return script;
 }
+
+// A left-aligned label that its text in font would wrap grows to the right until the text fits
+// on its line. It keeps its place, and so does every other control.
+void WidenLabelToFit(HWND control, HFONT font) {
+    wchar_t className[8] = {};
+    GetClassNameW(control, className, 8);
+    if (lstrcmpiW(className, L"Static") != 0 || (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) != SS_LEFT)
+        return;
+    const std::wstring text = ToWide(CWnd(control).GetWindowTextA());
+    const HDC dc = GetDC(control);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    RECT needed = {};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    RECT client, outer;
+    GetClientRect(control, &client);
+    if (needed.right <= client.right)
+        return;
+    GetWindowRect(control, &outer);
+    SetWindowPos(control, nullptr, 0, 0, outer.right - outer.left + needed.right - client.right,
+                 outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 } // namespace
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
 
-CDialog::~CDialog() {
-    if (m_hWnd && IsWindow(m_hWnd))
-        SetWindowLongPtrW(m_hWnd, DWLP_USER, 0);
+const MessageMap* CDialog::GetMessageMap() const {
+    static const MessageMapEntry entries[] = {
+        OnClicked(IDOK, &CDialog::OnOK),
+        OnClicked(IDCANCEL, &CDialog::OnCancel),
+    };
+    static const MessageMap map = MakeMessageMap(CWnd::GetMessageMap(), entries);
+    return &map;
 }
 
 void CDialog::SetTestScript(Script script) {
@@ -56,9 +83,10 @@ LRESULT CDialog::DefWindowProc(UINT, WPARAM, LPARAM) {
     return 0;
 }
 
-INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: {
+        UseCzechFont(); // first: OnInitDialog may give a control a font of its own
         const BOOL focusFirstTabStop = OnInitDialog();
         if (TestScript())
             ::PostMessageW(m_hWnd, kRunTestScript, 0, 0);
@@ -68,18 +96,6 @@ INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (TestScript())
             TestScript()(*this);
         return TRUE;
-    case WM_COMMAND:
-        if (OnCmdMsg(LOWORD(wParam), HIWORD(wParam)))
-            return TRUE;
-        if (LOWORD(wParam) == IDOK && HIWORD(wParam) == BN_CLICKED) {
-            OnOK();
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            OnCancel();
-            return TRUE;
-        }
-        return FALSE;
     default: {
         LRESULT result = 0;
         if (!OnWndMsg(message, wParam, lParam, &result))
@@ -90,32 +106,28 @@ INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// The dialog itself keeps the template's font, whose units set its size and its controls'
+// places: those of a Czech system. The stand-in has the same height but can be wider (Tahoma
+// is, by up to a tenth on Czech labels), so a label it would wrap grows to the right.
+void CDialog::UseCzechFont() {
+    if (!m_czechFont.CreateCzechStandIn(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT))))
+        return;
+    for (HWND control = ::GetWindow(m_hWnd, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT)) {
+        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_czechFont.m_hObject), FALSE);
+        WidenLabelToFit(control, m_czechFont);
+    }
+}
+
+LRESULT CDialog::ResultAfterException(UINT message) {
+    // A dialog that could not be set up is not left half-filled on the screen.
+    if (message == WM_INITDIALOG)
+        EndDialog(IDCANCEL);
+    return TRUE;
+}
+
 INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-        reinterpret_cast<CDialog*>(lParam)->m_hWnd = hwnd;
-    }
-    CDialog* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    if (dialog == nullptr)
-        return FALSE;
-
-    INT_PTR handled;
-    const CurrentMessage outer = dialog->m_lastMessage;
-    dialog->m_lastMessage = {message, wParam, lParam};
-    try {
-        handled = dialog->DialogProc(message, wParam, lParam);
-    } catch (...) {
-        ReportEscapedException(hwnd);
-        // A dialog that could not be set up is not left half-filled on the screen.
-        if (message == WM_INITDIALOG)
-            ::EndDialog(hwnd, IDCANCEL);
-        handled = TRUE;
-    }
-    dialog->m_lastMessage = outer;
-
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
-        dialog->m_hWnd = nullptr;
-    }
-    return handled;
+    if (message == WM_INITDIALOG)
+        reinterpret_cast<CDialog*>(lParam)->Bind(hwnd);
+    CDialog* dialog = static_cast<CDialog*>(FromBound(hwnd)); // only dialogs are bound to dialogs
+    return dialog ? dialog->GuardedWindowProc(message, wParam, lParam) : FALSE;
 }

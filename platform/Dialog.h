@@ -1,8 +1,9 @@
 #pragma once
 // CDialog: a modal dialog built from a template in the resources. The dialog procedure binds the
-// object at WM_INITDIALOG and routes messages through the class's message map; OK and Cancel
-// commands (Enter, Escape, the close box) go to the virtual OnOK and OnCancel.
+// object at WM_INITDIALOG and routes messages through the class's message map, whose base entries
+// send the OK and Cancel commands (Enter, Escape, the close box) to the virtual OnOK and OnCancel.
 
+#include "platform/Font.h"
 #include "platform/Wnd.h"
 
 #include <functional>
@@ -10,7 +11,6 @@
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
-    ~CDialog() override;
 
     // Runs the dialog modally; its owner (the parent, else the main window) takes no input
     // meanwhile. Returns IDOK or IDCANCEL.
@@ -23,6 +23,8 @@ public:
     static void SetTestScript(Script script);
 
 protected:
+    const MessageMap* GetMessageMap() const override;
+
     // Moves the members into the controls; TRUE lets the dialog manager focus the first tab stop.
     virtual BOOL OnInitDialog();
     // Moves the controls into the members and ends with IDOK, unless the exchange is refused.
@@ -32,12 +34,17 @@ protected:
     void EndDialog(int result);
 
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // As a dialog procedure: TRUE when the message was handled; a handler's result goes to
+    // DWLP_MSGRESULT.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT ResultAfterException(UINT message) override;
 
 private:
     static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    // TRUE when the message was handled; a handler's result goes to DWLP_MSGRESULT.
-    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Where the template's font cannot draw Czech, gives every control its stand-in.
+    void UseCzechFont();
 
     UINT m_templateId;
     CWnd* m_parent;
+    CFont m_czechFont; // the controls' font on a Western system; outlives them
 };

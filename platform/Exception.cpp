@@ -1,19 +1,18 @@
 #include "platform/Exception.h"
 
 #include "platform/MessageBox.h"
+#include "platform/WinApp.h"
+#include "platform/Wnd.h"
 
 #include <exception>
 #include <new>
 
-namespace {
-const char kTitle[] = "Kvizar 2004";
-}
-
 int CException::ReportError(UINT type) const {
-    return ShowMessageBox(GetActiveWindow(), GetErrorMessage(), kTitle, type);
+    return ShowMessageBox(CWnd::GetSafeOwner(), GetErrorMessage(), AfxGetAppName(), type);
 }
 
-void ReportEscapedException(HWND owner) noexcept {
+void ReportEscapedException(HWND window) noexcept {
+    const HWND owner = CWnd::GetSafeOwner(window);
     try {
         try {
             throw;
@@ -22,9 +21,10 @@ void ReportEscapedException(HWND owner) noexcept {
         } catch (const CException& e) {
             e.ReportError();
         } catch (const std::bad_alloc&) {
-            ShowMessageBox(owner, "Nedostatek paměti. Operace byla ukončena.", kTitle, MB_OK | MB_ICONSTOP);
+            ShowMessageBox(owner, "Nedostatek paměti. Operace byla ukončena.", AfxGetAppName(),
+                           MB_OK | MB_ICONSTOP);
         } catch (...) {
-            ShowMessageBox(owner, "Došlo k neočekávané chybě. Operace byla ukončena.", kTitle,
+            ShowMessageBox(owner, "Došlo k neočekávané chybě. Operace byla ukončena.", AfxGetAppName(),
                            MB_OK | MB_ICONSTOP);
         }
     } catch (...) {

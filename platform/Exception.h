@@ -6,11 +6,14 @@
 
 #include <windows.h>
 
+#include <string>
+
 class CException {
 public:
     virtual ~CException() = default;
-    virtual CString GetErrorMessage() const = 0;
-    // A message box with the cause and one OK button, owned by the active window; returns the
+    // UTF-16: a file error names a path, which can hold any character.
+    virtual std::wstring GetErrorMessage() const = 0;
+    // A message box with the cause and one OK button, owned by CWnd::GetSafeOwner(); returns the
     // button pressed.
     int ReportError(UINT type = MB_OK | MB_ICONEXCLAMATION) const;
 };
@@ -18,9 +21,10 @@ public:
 // A data exchange refused a control's value and has told the user already.
 class CUserException : public CException {
 public:
-    CString GetErrorMessage() const override { return CString(); }
+    std::wstring GetErrorMessage() const override { return std::wstring(); }
 };
 
 // Reports the exception being handled (call only inside a catch block) in a message box owned by
-// owner. Never throws.
-void ReportEscapedException(HWND owner) noexcept;
+// the top-level window of the window whose handler it escaped (nullptr: the main window's). Never
+// throws.
+void ReportEscapedException(HWND window) noexcept;

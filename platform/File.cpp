@@ -1,6 +1,6 @@
 #include "platform/File.h"
 
-#include "platform/Text.h"
+#include "platform/FileSystem.h"
 
 #include <new>
 
@@ -15,10 +15,6 @@ CFile::FaultHook& Hook() {
     return hook;
 }
 
-DWORD InjectedFault(FileOperation operation) {
-    return Hook() ? Hook()(operation) : 0;
-}
-
 // The error of the operation just tried: an injected one, else the system's.
 DWORD ErrorOf(BOOL succeeded, DWORD injected) {
     if (injected != 0)
@@ -29,6 +25,10 @@ DWORD ErrorOf(BOOL succeeded, DWORD injected) {
 
 void CFile::SetFaultHook(FaultHook hook) {
     Hook() = std::move(hook);
+}
+
+DWORD CFile::InjectedFault(FileOperation operation) {
+    return Hook() ? Hook()(operation) : 0;
 }
 
 CFile::~CFile() {
@@ -44,36 +44,22 @@ BOOL CFile::Fail(DWORD osError, CFileException* error) {
     return FALSE;
 }
 
-BOOL CFile::Open(const char* fileName, UINT openFlags, CFileException* error) {
-    Abort();
-    m_strFileName = fileName;
+BOOL CFile::Open(const std::wstring& fileName, UINT openFlags, CFileException* error) {
     const DWORD access = (openFlags & modeWrite) ? GENERIC_WRITE : GENERIC_READ;
     const DWORD share = (openFlags & shareDenyWrite) ? FILE_SHARE_READ : 0;
     const DWORD creation = (openFlags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
-    if (const DWORD injected = InjectedFault(FileOperation::Open))
-        return Fail(injected, error);
-    m_hFile = CreateFileW(ToWide(fileName).c_str(), access, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL,
-                          nullptr);
-    return m_hFile == INVALID_HANDLE_VALUE ? Fail(GetLastError(), error) : TRUE;
+    return OpenHandle(fileName, access, share, creation, error);
 }
 
-BOOL CFile::OpenTemporary(const char* folder, CFileException* error) {
+BOOL CFile::OpenHandle(const std::wstring& fileName, DWORD access, DWORD share, DWORD creation,
+                       CFileException* error) {
     Abort();
-    m_strFileName = folder;
+    m_strFileName = fileName;
     if (const DWORD injected = InjectedFault(FileOperation::Open))
         return Fail(injected, error);
-    wchar_t name[MAX_PATH];
-    if (GetTempFileNameW(ToWide(folder).c_str(), L"kvz", 0, name) == 0)
-        return Fail(GetLastError(), error);
-    // The folder's name came from program text and the rest is ASCII: the name converts back.
-    m_strFileName = FromWide(name);
-    m_hFile = CreateFileW(name, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (m_hFile == INVALID_HANDLE_VALUE) {
-        const DWORD osError = GetLastError();
-        DeleteFileW(name);
-        return Fail(osError, error);
-    }
-    return TRUE;
+    m_hFile = CreateFileW(ExtendedLengthPath(fileName).c_str(), access, share, nullptr, creation,
+                          FILE_ATTRIBUTE_NORMAL, nullptr);
+    return m_hFile == INVALID_HANDLE_VALUE ? Fail(GetLastError(), error) : TRUE;
 }
 
 UINT CFile::Read(void* buffer, UINT count) {
@@ -126,9 +112,9 @@ void CFile::Abort() {
     m_hFile = INVALID_HANDLE_VALUE;
 }
 
-void CFile::Replace(const char* source, const char* target) {
-    const std::wstring from = ToWide(source);
-    const std::wstring to = ToWide(target);
+void CFile::Replace(const std::wstring& source, const std::wstring& target) {
+    const std::wstring from = ExtendedLengthPath(source);
+    const std::wstring to = ExtendedLengthPath(target);
     for (int attempt = 1;; ++attempt) {
         const DWORD injected = InjectedFault(FileOperation::Replace);
         const BOOL succeeded =
@@ -144,10 +130,12 @@ void CFile::Replace(const char* source, const char* target) {
     }
 }
 
-BOOL CFile::RemoveQuietly(const char* fileName) noexcept {
+BOOL CFile::RemoveQuietly(const std::wstring& fileName) noexcept {
     try {
-        return DeleteFileW(ToWide(fileName).c_str());
+        const std::wstring path = ExtendedLengthPath(fileName);
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL); // a read-only file is not deleted
+        return DeleteFileW(path.c_str());
     } catch (const std::bad_alloc&) {
-        return FALSE; // no memory for the wide name
+        return FALSE; // no memory for the longer name
     }
 }

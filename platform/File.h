@@ -1,14 +1,15 @@
 #pragma once
-// CFile: a file opened through the W file functions, its name given in program text
-// (Windows-1250). Read and Write move exact byte counts and throw CFileException on failure;
-// destroying the object closes a file that is still open.
+// CFile: a file opened through the W file functions. Paths are UTF-16 as the system gives them,
+// never program text: a folder may hold any character. Read and Write move exact byte counts and
+// throw CFileException on failure; destroying the object closes a file that is still open.
 
 #include "platform/FileException.h"
 
 #include <functional>
+#include <string>
 
 // The operations a test can make fail: each asks the fault hook first.
-enum class FileOperation { Open, Read, Write, Flush, Close, Replace };
+enum class FileOperation { Open, Read, Write, Flush, Close, Attributes, Replace };
 
 class CFile {
 public:
@@ -25,10 +26,7 @@ public:
     CFile& operator=(const CFile&) = delete;
 
     // FALSE when the file cannot be opened, with the cause in *error when one is given.
-    BOOL Open(const char* fileName, UINT openFlags, CFileException* error = nullptr);
-    // Creates a file of a new, unique name in folder and opens it for writing, unshared; its name
-    // is then GetFilePath(). FALSE as Open.
-    BOOL OpenTemporary(const char* folder, CFileException* error = nullptr);
+    BOOL Open(const std::wstring& fileName, UINT openFlags, CFileException* error = nullptr);
 
     // Reads up to count bytes; fewer only at the end of the file.
     UINT Read(void* buffer, UINT count);
@@ -40,13 +38,13 @@ public:
     // Closes without throwing, on the way out of a failure.
     void Abort();
 
-    const CString& GetFilePath() const { return m_strFileName; }
+    const std::wstring& GetFilePath() const { return m_strFileName; }
 
     // Puts source in target's place in one step, written through to the disk; target need not
     // exist. A virus scanner or indexer that holds the target for a moment is waited out briefly.
-    static void Replace(const char* source, const char* target);
+    static void Replace(const std::wstring& source, const std::wstring& target);
     // Deletes a file, reporting nothing: it tidies up after a failure that is reported already.
-    static BOOL RemoveQuietly(const char* fileName) noexcept;
+    static BOOL RemoveQuietly(const std::wstring& fileName) noexcept;
 
     // Test seam: with a hook set, each operation asks it first; a non-zero OS error code makes the
     // operation fail as if the system had returned that error. Pass nullptr to clear.
@@ -55,8 +53,15 @@ public:
 
     HANDLE m_hFile = INVALID_HANDLE_VALUE;
 
+protected:
+    // Opens with the system's own flags; for the temporary file, which must be new.
+    BOOL OpenHandle(const std::wstring& fileName, DWORD access, DWORD share, DWORD creation,
+                    CFileException* error);
+    // Asks the fault hook about an operation; non-zero is the error to fail with.
+    static DWORD InjectedFault(FileOperation operation);
+
 private:
     BOOL Fail(DWORD osError, CFileException* error);
 
-    CString m_strFileName;
+    std::wstring m_strFileName;
 };

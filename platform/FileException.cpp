@@ -1,6 +1,8 @@
 #include "platform/FileException.h"
 
-CFileException::CFileException(int cause, LONG osError, const char* fileName)
+#include "platform/Text.h"
+
+CFileException::CFileException(int cause, LONG osError, const std::wstring& fileName)
     : m_cause(cause), m_lOsError(osError), m_strFileName(fileName) {}
 
 int CFileException::OsErrorToException(LONG osError) {
@@ -30,11 +32,12 @@ int CFileException::OsErrorToException(LONG osError) {
     }
 }
 
-void CFileException::ThrowOsError(LONG osError, const char* fileName) {
+void CFileException::ThrowOsError(LONG osError, const std::wstring& fileName) {
     throw CFileException(OsErrorToException(osError), osError, fileName);
 }
 
-CString CFileException::GetErrorMessage() const {
+std::wstring CFileException::GetErrorMessage() const {
+    // The texts are program text; the path goes in as it is, into the UTF-16 text.
     const char* format;
     switch (m_cause) {
     case fileNotFound:
@@ -56,7 +59,7 @@ CString CFileException::GetErrorMessage() const {
         format = "Při práci se souborem %s došlo k chybě.";
         break;
     }
-    CString text;
-    text.Format(format, m_strFileName.GetString());
+    std::wstring text = ToWide(format);
+    text.replace(text.find(L"%s"), 2, m_strFileName);
     return text;
 }

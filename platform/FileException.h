@@ -1,6 +1,6 @@
 #pragma once
 // CFileException: why a file operation failed, from the OS error, with a Czech text that names the
-// file. ReportError (from CException) shows it in a message box.
+// file by its real path. ReportError (from CException) shows it in a message box.
 
 #include "platform/Exception.h"
 
@@ -8,15 +8,16 @@ class CFileException : public CException {
 public:
     enum Cause { none, genericException, fileNotFound, badPath, accessDenied, sharingViolation, diskFull };
 
-    explicit CFileException(int cause = none, LONG osError = -1, const char* fileName = nullptr);
+    explicit CFileException(int cause = none, LONG osError = -1,
+                            const std::wstring& fileName = std::wstring());
 
     // The cause an OS error code (GetLastError) stands for.
     static int OsErrorToException(LONG osError);
-    [[noreturn]] static void ThrowOsError(LONG osError, const char* fileName);
+    [[noreturn]] static void ThrowOsError(LONG osError, const std::wstring& fileName);
 
-    CString GetErrorMessage() const override;
+    std::wstring GetErrorMessage() const override;
 
     int m_cause;
     LONG m_lOsError;
-    CString m_strFileName;
+    std::wstring m_strFileName;
 };

@@ -1,14 +1,15 @@
 #include "platform/FileFind.h"
 
+#include "platform/FileSystem.h"
 #include "platform/Text.h"
 
 CFileFind::~CFileFind() {
     Close();
 }
 
-BOOL CFileFind::FindFile(const char* pattern) {
+BOOL CFileFind::FindFile(const std::wstring& pattern) {
     Close();
-    m_search = FindFirstFileW(ToWide(pattern).c_str(), &m_next);
+    m_search = FindFirstFileW(ExtendedLengthPath(pattern).c_str(), &m_next);
     m_hasNext = m_search != INVALID_HANDLE_VALUE;
     return m_hasNext;
 }

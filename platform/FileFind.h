@@ -1,12 +1,14 @@
 #pragma once
-// CFileFind: the entries of a folder that match a wildcard pattern, with their long names in
-// program text. Used the framework's way:
+// CFileFind: the entries of a folder that match a wildcard pattern (a UTF-16 path), with their
+// long names in program text. Used the framework's way:
 //     BOOL working = finder.FindFile(pattern);
 //     while (working) { working = finder.FindNextFile(); ... finder.GetFileName() ... }
 
 #include "platform/String.h"
 
 #include <windows.h>
+
+#include <string>
 
 class CFileFind {
 public:
@@ -16,7 +18,7 @@ public:
     CFileFind& operator=(const CFileFind&) = delete;
 
     // Starts a search; FALSE when nothing matches (or the folder is missing).
-    BOOL FindFile(const char* pattern);
+    BOOL FindFile(const std::wstring& pattern);
     // Moves to the next entry; FALSE when that entry is the last one.
     BOOL FindNextFile();
     void Close();

@@ -2,10 +2,10 @@
 // CFrameWnd: a top-level frame that lays its pane (the child with ID AFX_IDW_PANE_FIRST) over the
 // whole client area and deletes itself when its window is destroyed.
 
+#include "platform/FrameworkIds.h"
 #include "platform/Wnd.h"
 
-const UINT AFX_IDW_PANE_FIRST = 0xE900;
-const DWORD FWS_ADDTOTITLE = 0x00008000;
+constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
 
 class CFrameWnd : public CWnd {
 public:

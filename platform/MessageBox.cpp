@@ -10,9 +10,13 @@ MessageBoxHook& Hook() {
 } // namespace
 
 int ShowMessageBox(HWND owner, const char* text, const char* title, UINT type) {
+    return ShowMessageBox(owner, ToWide(text), title, type);
+}
+
+int ShowMessageBox(HWND owner, const std::wstring& text, const char* title, UINT type) {
     if (Hook())
-        return Hook()(owner, CString(text), CString(title), type);
-    return MessageBoxW(owner, ToWide(text).c_str(), ToWide(title).c_str(), type);
+        return Hook()(owner, text, CString(title), type);
+    return MessageBoxW(owner, text.c_str(), ToWide(title).c_str(), type);
 }
 
 void SetMessageBoxHook(MessageBoxHook hook) {

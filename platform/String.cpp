@@ -1,5 +1,8 @@
 #include "platform/String.h"
 
+#include "platform/Text.h"
+#include "platform/WinApp.h"
+
 #include <clocale>
 #include <cstdio>
 #include <vector>
@@ -54,6 +57,16 @@ int CString::ReverseFind(char c) const {
     return at == std::string::npos ? -1 : static_cast<int>(at);
 }
 
+bool CString::LoadStringA(unsigned int id) {
+    // With no buffer, LoadStringW hands out the resource's own text, which need not end in a NUL.
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(AfxGetInstanceHandle(), id, reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0)
+        return false;
+    *this = FromWide(text, length);
+    return true;
+}
+
 void CString::Format(const char* format, ...) {
     va_list args;
     va_start(args, format);
@@ -68,15 +81,17 @@ void CString::FormatV(const char* format, va_list args) {
     const std::string saved = current ? current : "C";
     std::setlocale(LC_NUMERIC, "C");
 
+    // The runtime's own formatting (msvcrt.dll's underscore functions), not the toolchain's
+    // replacement behind vsnprintf: it rounds an exact tie up, as people do (3.125 gives "3.13").
     va_list measure;
     va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
+    const int length = _vscprintf(format, measure);
     va_end(measure);
     if (length < 0) {
         m_text.clear();
     } else {
         std::vector<char> buffer(static_cast<size_t>(length) + 1);
-        std::vsnprintf(buffer.data(), buffer.size(), format, args);
+        _vsnprintf(buffer.data(), buffer.size(), format, args);
         m_text.assign(buffer.data(), static_cast<size_t>(length));
     }
     std::setlocale(LC_NUMERIC, saved.c_str());

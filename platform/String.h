@@ -32,7 +32,12 @@ public:
     // Index of the last occurrence of c, or -1.
     int ReverseFind(char c) const;
 
-    // printf-style; "%0.2f" gives a full stop as the decimal separator whatever the locale.
+    // Replaces the text with the string resource id of the program's module; false when there is
+    // none.
+    bool LoadStringA(unsigned int id);
+
+    // printf-style, as the C runtime the program links formats: "%0.2f" gives a full stop as the
+    // decimal separator whatever the locale, and rounds an exact tie up.
     void Format(const char* format, ...);
     void FormatV(const char* format, va_list args);
 

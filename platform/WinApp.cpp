@@ -1,6 +1,7 @@
 #include "platform/WinApp.h"
 
 #include "platform/Exception.h"
+#include "platform/FrameworkIds.h"
 #include "platform/Text.h"
 #include "platform/Wnd.h"
 
@@ -10,9 +11,14 @@ namespace {
 CWinApp* theApp = nullptr; // the one application object
 }
 
-CWinApp::CWinApp() {
+CWinApp::CWinApp(const char* appName) {
     theApp = this;
     m_hInstance = GetModuleHandleW(nullptr);
+    if (appName)
+        m_appName = appName;
+    else
+        m_appName.LoadStringA(AFX_IDS_APP_TITLE);
+    m_pszAppName = m_appName;
 }
 
 CWinApp::~CWinApp() {
@@ -48,6 +54,9 @@ CWinThread* AfxGetThread() {
 }
 HINSTANCE AfxGetInstanceHandle() {
     return theApp ? theApp->m_hInstance : GetModuleHandleW(nullptr);
+}
+const char* AfxGetAppName() {
+    return theApp ? theApp->m_pszAppName : "";
 }
 HINSTANCE AfxFindResourceHandle(const char*, const char*) {
     return AfxGetInstanceHandle();

@@ -10,7 +10,8 @@
 
 class CWinApp : public CWinThread {
 public:
-    CWinApp();
+    // Without a name, the application's title is the string resource AFX_IDS_APP_TITLE.
+    explicit CWinApp(const char* appName = nullptr);
     ~CWinApp() override;
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
@@ -23,8 +24,10 @@ public:
     const char* RegisterWndClass(UINT style, HCURSOR cursor, HBRUSH background, HICON icon);
 
     HINSTANCE m_hInstance = nullptr;
+    const char* m_pszAppName = nullptr; // the application's title; points into m_appName
 
 private:
+    CString m_appName;
     CString m_registryKey;
     std::set<std::string> m_classNames;
 };
@@ -32,6 +35,8 @@ private:
 CWinApp* AfxGetApp();
 CWinThread* AfxGetThread();
 HINSTANCE AfxGetInstanceHandle();
+// The application's title, which the framework's message boxes carry.
+const char* AfxGetAppName();
 // The module that holds the program's resources (the exe itself).
 HINSTANCE AfxFindResourceHandle(const char* name, const char* type);
 // The system arrow cursor (IDC_ARROW).

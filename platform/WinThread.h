@@ -17,4 +17,7 @@ public:
     virtual int Run();
 
     CWnd* m_pMainWnd = nullptr;
+    // The message the innermost window procedure is handling, for CWnd::Default. It lives here,
+    // not in the window object, because a handler may destroy its window and with it the object.
+    MSG m_lastSentMsg = {};
 };

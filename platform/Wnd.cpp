@@ -8,19 +8,8 @@
 
 #include <vector>
 
-namespace {
-CWnd* BoundObject(HWND hwnd) {
-    return reinterpret_cast<CWnd*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
-
-// What a message's handler returns when it threw: creation fails, everything else is ignored.
-LRESULT ResultAfterException(UINT message) {
-    return message == WM_CREATE ? -1 : (message == WM_NCCREATE ? FALSE : 0);
-}
-} // namespace
-
 CWnd::~CWnd() {
-    if (m_hWnd && IsWindow(m_hWnd) && BoundObject(m_hWnd) == this) {
+    if (m_hWnd && IsWindow(m_hWnd) && FromBound(m_hWnd) == this) {
         // The object goes first: the window must not call back into it while it is destroyed.
         SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
         ::DestroyWindow(m_hWnd);
@@ -99,6 +88,21 @@ int CWnd::MessageBoxA(const char* text, const char* title, UINT type) {
     return ShowMessageBox(m_hWnd, text, title, type);
 }
 
+HWND CWnd::GetSafeOwner(HWND parent) {
+    HWND owner = parent;
+    if (owner == nullptr) {
+        const CWinThread* thread = AfxGetThread();
+        const CWnd* main = thread ? thread->GetMainWnd() : nullptr;
+        owner = main ? main->m_hWnd : nullptr;
+    }
+    // A popup cannot be owned by a child window.
+    while (owner && (GetWindowLongW(owner, GWL_STYLE) & WS_CHILD))
+        owner = ::GetParent(owner);
+    if (parent == nullptr && owner)
+        owner = GetLastActivePopup(owner);
+    return owner;
+}
+
 BOOL CWnd::UpdateData(BOOL saveAndValidate) {
     CDataExchange dx(this, saveAndValidate);
     try {
@@ -112,7 +116,25 @@ BOOL CWnd::UpdateData(BOOL saveAndValidate) {
 void CWnd::DoDataExchange(CDataExchange*) {}
 
 const MessageMap* CWnd::GetMessageMap() const {
-    return nullptr;
+    static const MessageMapEntry entries[] = {
+        OnMessage(WM_NCDESTROY, &CWnd::OnNcDestroy),
+    };
+    static const MessageMap map = MakeMessageMap(nullptr, entries);
+    return &map;
+}
+
+LRESULT CWnd::OnNcDestroy(WPARAM, LPARAM) {
+    CWinThread* thread = AfxGetThread();
+    if (thread && thread->m_pMainWnd == this) {
+        // Closing the main window ends the message loop and the program.
+        thread->m_pMainWnd = nullptr;
+        PostQuitMessage(0);
+    }
+    const LRESULT result = Default();
+    SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+    m_hWnd = nullptr;
+    PostNcDestroy(); // last: a frame deletes itself here
+    return result;
 }
 
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -158,42 +180,48 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::Default() {
-    return DefWindowProc(m_lastMessage.message, m_lastMessage.wParam, m_lastMessage.lParam);
+    const MSG& current = AfxGetThread()->m_lastSentMsg;
+    return DefWindowProc(current.message, current.wParam, current.lParam);
 }
 
-LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    CWnd* wnd = BoundObject(hwnd);
-    if (message == WM_NCCREATE && wnd == nullptr) {
-        wnd = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        if (wnd) {
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(wnd));
-            wnd->m_hWnd = hwnd;
-        }
-    }
-    if (wnd == nullptr)
-        return DefWindowProcW(hwnd, message, wParam, lParam);
+CWnd* CWnd::FromBound(HWND hwnd) {
+    return reinterpret_cast<CWnd*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
 
+void CWnd::Bind(HWND hwnd) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_hWnd = hwnd;
+}
+
+LRESULT CWnd::GuardedWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Only the thread and locals are touched after the handler: it may have deleted this object.
+    MSG& current = AfxGetThread()->m_lastSentMsg;
+    const MSG outer = current;
+    const HWND hwnd = m_hWnd;
+    current = MSG{hwnd, message, wParam, lParam, 0, {0, 0}};
     LRESULT result;
-    const CurrentMessage outer = wnd->m_lastMessage;
-    wnd->m_lastMessage = {message, wParam, lParam};
     try {
-        result = wnd->WindowProc(message, wParam, lParam);
+        result = WindowProc(message, wParam, lParam);
     } catch (...) {
         ReportEscapedException(hwnd);
         result = ResultAfterException(message);
     }
-    wnd->m_lastMessage = outer;
-
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        wnd->m_hWnd = nullptr;
-        CWinThread* thread = AfxGetThread();
-        if (thread && thread->m_pMainWnd == wnd) {
-            // Closing the main window ends the message loop and the program.
-            thread->m_pMainWnd = nullptr;
-            PostQuitMessage(0);
-        }
-        wnd->PostNcDestroy();
-    }
+    current = outer;
     return result;
+}
+
+LRESULT CWnd::ResultAfterException(UINT message) {
+    return message == WM_CREATE ? -1 : (message == WM_NCCREATE ? FALSE : 0);
+}
+
+LRESULT CALLBACK CWnd::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* wnd = FromBound(hwnd);
+    if (message == WM_NCCREATE && wnd == nullptr) {
+        wnd = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        if (wnd)
+            wnd->Bind(hwnd);
+    }
+    if (wnd == nullptr)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    return wnd->GuardedWindowProc(message, wParam, lParam);
 }

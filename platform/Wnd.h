@@ -1,8 +1,9 @@
 #pragma once
 // CWnd: a thin, non-owning handle to a window with a few helpers, and the base of every window
 // class of the program. One window procedure (StaticWindowProc) binds the object to its window at
-// WM_NCCREATE and forwards every message to the object's message map. Nothing escapes it: an
-// exception from a handler is reported in a message box and the program goes on.
+// WM_NCCREATE and forwards every message to the object's message map through GuardedWindowProc,
+// which the dialog procedure uses too. Nothing escapes it: an exception from a handler is
+// reported in a message box and the program goes on.
 
 #include "platform/MessageMap.h"
 #include "platform/String.h"
@@ -57,6 +58,11 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // A modal message box owned by this window; returns the button pressed.
     int MessageBoxA(const char* text, const char* title, UINT type);
+    // The owner of a box that belongs to no window in particular: the top-level window of parent,
+    // or without one the main window's last active popup (the open modal dialog, else the main
+    // window itself). Not the active window: it is NULL while another program is in front, and an
+    // ownerless box would leave the main window taking input under it.
+    static HWND GetSafeOwner(HWND parent = nullptr);
 
     // Dialog data exchange: TRUE moves controls into members, FALSE members into controls.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
@@ -72,8 +78,22 @@ public:
 protected:
     virtual const MessageMap* GetMessageMap() const;
 
+    // The object that receives hwnd's messages, or nullptr.
+    static CWnd* FromBound(HWND hwnd);
+    // Makes this object the receiver of hwnd's messages.
+    void Bind(HWND hwnd);
+    // The one way a message reaches an object, from the window and the dialog procedure alike:
+    // it is remembered for Default(), and nothing a handler throws gets past it.
+    LRESULT GuardedWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // What the procedure returns for a message whose handler threw: creation fails, the rest is
+    // ignored.
+    virtual LRESULT ResultAfterException(UINT message);
+
     virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
-    // Called after the window is gone (WM_NCDESTROY); frames delete themselves here.
+    // The window's last message: the main window's end ends the program, then the object lets go
+    // of the handle and PostNcDestroy runs.
+    LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
+    // Called after the window is gone; frames delete themselves here.
     virtual void PostNcDestroy() {}
 
     // Routes one message: the message map first, then default processing.
@@ -83,13 +103,4 @@ protected:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Default processing of the message being handled.
     LRESULT Default();
-
-private:
-    struct CurrentMessage {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-    };
-    CurrentMessage m_lastMessage = {0, 0, 0};
-    friend class CDialog;
 };

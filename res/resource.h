@@ -7,6 +7,9 @@
 #define IDC_STATIC (-1)
 #endif
 
+// Texts: the title of the messages that refuse input or a file.
+#define IDS_ERROR_TITLE 1
+
 // Main frame: its menu (dropped as soon as the frame is created) and the application icon.
 #define IDR_MAINFRAME 128
 #define ID_MENU_SOUBOR 0xFFFF

@@ -1,10 +1,10 @@
 #include "run/RunTestDlg.h"
 
 #include "platform/DataExchange.h"
+#include "platform/WinApp.h"
 #include "res/resource.h"
 
 namespace {
-const char kTitle[] = "Kvizar 2004";
 const char kFinishCaption[] = "Dokončit test";
 const int kOptionCount = 4;
 } // namespace
@@ -80,17 +80,18 @@ void CRunTestDlg::Judge() {
     const int correct = m_questions[m_current].correct;
     const bool valid = correct >= 0 && correct < kOptionCount;
     if (valid && m_selected == correct) {
-        MessageBoxA("Správná odpověď!", kTitle, MB_OK | MB_ICONINFORMATION);
+        MessageBoxA("Správná odpověď!", AfxGetAppName(), MB_OK | MB_ICONINFORMATION);
         ++m_correct;
         return;
     }
     const CString rightOption = valid ? GetDlgItemTextA(IDC_OPTION1 + correct) : CString();
-    MessageBoxA("Špatně, správná odpověď je: " + rightOption + "!", kTitle, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA("Špatně, správná odpověď je: " + rightOption + "!", AfxGetAppName(),
+                MB_OK | MB_ICONEXCLAMATION);
     ++m_wrong;
 }
 
 // Storno, Escape and the close box: abandoning loses the answers, so ask first.
 void CRunTestDlg::OnCancel() {
-    if (MessageBoxA("Opravdu chcete test ukončit?", kTitle, MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (MessageBoxA("Opravdu chcete test ukončit?", AfxGetAppName(), MB_YESNO | MB_ICONQUESTION) == IDYES)
         CDialog::OnCancel();
 }

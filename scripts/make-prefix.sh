@@ -13,14 +13,10 @@ for loc in cs_CZ en_US; do
 done
 
 # Windows' font metrics: Debian's Wine does not find its own fonts otherwise and draws
-# "MS Sans Serif" with another face. Wine's Western "MS Sans Serif" (sserife.fon) has no Czech
-# letters and Wine picks it whenever the ANSI code page is 1252, so the Central European variant,
-# with the same metrics, stands in for it: the Czech interface reads right under every locale.
+# "MS Sans Serif" with another face. The files are copied as they are, so the tests see what a
+# user of a Western system sees (the program itself takes care of Czech there).
 install_fonts() {
-    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
-    cp /usr/share/wine/fonts/* "$fonts/"
-    cp "$fonts/sserifee.fon" "$fonts/sserife.fon"
-    cp "$fonts/sseriffe.fon" "$fonts/sseriff.fon"
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 stamp="$WINEPREFIX/.kvizar-ready"

@@ -10,11 +10,18 @@ shot=${1:-"$build_dir/kvizar-main-window.png"}
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" "$build_dir"
 "$root/scripts/make-prefix.sh" "$build_dir"
+# Wine needs a UTF-8 locale to create a file named "Zkouška.tst". The caller's own serves when it
+# is one the system has; otherwise the English one compiled into the build folder does. The
+# program itself reads right under any Windows code page.
+caller_charmap=$(locale charmap 2>/dev/null || true)
 source "$root/scripts/wine-env.sh" "$build_dir"
+if [ "$caller_charmap" = UTF-8 ]; then
+    unset LOCPATH
+else
+    unset LC_ALL
+    export LANG=en_US.UTF-8
+fi
 exe="$build_dir/app/kvizar.exe"
-# As on a Czech system: under a Western code page Wine's system font, in which the image buttons'
-# captions are drawn, has no "č". (The locale is compiled into the build folder.)
-export LANG=cs_CZ.UTF-8
 
 # A newcomer can press "Spustit test" at once: the sample test goes beside the exe, but only when
 # there is no test folder yet (the user's own tests are never touched).

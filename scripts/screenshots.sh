@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Saves the README's pictures: a robot walks through every window of the real program on a
-# private X server (as on a Czech system, whose system font the buttons' captions use) and
-# pictures each one. Usage: screenshots.sh [OUT_DIR]   (default: docs/images)
+# private X server and pictures each one, as on a Czech system (code page 1250); then, as on a
+# Western one (1252), the main window and a question sheet again, as NAME-western.png.
+# Usage: screenshots.sh [OUT_DIR]   (default: docs/images)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir="$root/build"
@@ -11,16 +12,26 @@ out_dir=$(mkdir -p "${1:-$root/docs/images}" && cd "${1:-$root/docs/images}" && 
 "$root/scripts/build.sh" "$build_dir"
 source "$root/scripts/wine-env.sh" "$build_dir"
 source "$root/scripts/xvfb.sh"
-export LANG=cs_CZ.UTF-8
 
 shots=$(mktemp -d)
 trap 'stop_wine_and_xvfb; rm -rf "$shots"' EXIT
-start_xvfb
 
 export KVIZAR_SHOTS="Z:$(echo "$shots" | tr / '\\')"
-robot="$build_dir/tests/e2e_test/e2e_test.exe"
-(cd "$(dirname "$robot")" && timeout 300 wine "$robot" --gtest_filter='Screenshots.*')
-for picture in "$shots"/*.bmp; do
-    convert "$picture" "$out_dir/$(basename "${picture%.bmp}").png"
-done
-echo "screenshots: $(ls "$shots" | wc -l) pictures in $out_dir"
+tour_exe="$build_dir/tests/screenshot_tour/screenshot_tour.exe"
+# tour LOCALE SUFFIX [NAME...]: the walk under LOCALE, on a fresh X server (the pointer where a
+# new one puts it); keeps the pictures named (all when none) as NAME$SUFFIX.png.
+tour() {
+    local locale=$1 suffix=$2
+    shift 2
+    rm -f "$shots"/*.bmp
+    start_xvfb
+    (cd "$(dirname "$tour_exe")" && LANG=$locale timeout 300 wine "$tour_exe")
+    stop_wine_and_xvfb
+    [ $# -gt 0 ] || set -- $(cd "$shots" && ls *.bmp | sed 's/\.bmp$//')
+    for name in "$@"; do
+        convert "$shots/$name.bmp" "$out_dir/$name$suffix.png"
+    done
+    echo "screenshots: $# pictures under $locale in $out_dir"
+}
+tour cs_CZ.UTF-8 ""
+tour en_US.UTF-8 -western main-window create-sheet

@@ -1,5 +1,6 @@
 #include "shell/ImageButton.h"
 
+#include "platform/Font.h"
 #include "platform/Rect.h"
 
 #include <windowsx.h>
@@ -58,10 +59,15 @@ LRESULT CImageButton::OnPaint(WPARAM, LPARAM) {
         memory.SelectObject(previous);
     }
 
+    // The caption in the device context's default font, the system font, or where that has no
+    // "č" (a Western system), in its stand-in.
     dc.SetBkMode(TRANSPARENT);
+    CFont captionFont;
+    const HGDIOBJ systemFont = dc.SelectCzechFont(captionFont);
     CRect captionRect = client;
     captionRect.left += picture.bmWidth + kCaptionOffset;
     dc.DrawText(m_caption, &captionRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc.SelectObject(systemFont);
 
     GetClientRect(&client);
     DrawFrame(dc, client);

@@ -85,6 +85,8 @@ LRESULT CMenuPanel::OnPaint(WPARAM, LPARAM) {
     dc.TextOut(23, 18, kTitle);
 
     dc.SelectObject(&m_footerFont);
+    CFont creditFont; // on a Western system the footer font's stand-in, as for every text
+    dc.SelectCzechFont(creditFont);
     dc.SetTextColor(kBlack);
     dc.TextOut(10, 345, kCredit);
     dc.SelectObject(previous);

@@ -1,7 +1,10 @@
 #include "storage/TestFile.h"
 
-#include "platform/File.h"
 #include "platform/MessageBox.h"
+#include "platform/TemporaryFile.h"
+#include "platform/Text.h"
+#include "platform/Wnd.h"
+#include "res/resource.h"
 #include "storage/TestFileDecoder.h"
 #include "storage/TestFileEncoder.h"
 
@@ -18,29 +21,25 @@ UINT ChunkSizeFor(ULONGLONG fileSize) {
 }
 
 // The test's name as the user knows it: the file name without its folder and ".tst".
-CString TestNameOf(const CString& path) {
-    const CString fileName = path.Mid(path.ReverseFind('\\') + 1);
-    const int dot = fileName.ReverseFind('.');
-    return dot < 0 ? fileName : fileName.Left(dot);
+CString TestNameOf(const std::wstring& path) {
+    const std::wstring fileName = path.substr(path.rfind(L'\\') + 1);
+    return FromWide(fileName.substr(0, fileName.rfind(L'.')).c_str());
 }
 
-CString FolderOf(const CString& path) {
-    const int lastBackslash = path.ReverseFind('\\');
-    return lastBackslash < 0 ? CString(".") : path.Left(lastBackslash);
-}
-
-void ReportRefusedFile(const CString& path, DecodeError error) {
+void ReportRefusedFile(const std::wstring& path, DecodeError error) {
     const char* format = error == DecodeError::OutOfMemory
                              ? "Test \"%s\" je příliš velký a nelze jej otevřít."
                              : "Test \"%s\" je poškozený a nelze jej otevřít.";
     CString text;
     text.Format(format, TestNameOf(path).GetString());
-    ShowMessageBox(GetActiveWindow(), text, "Chyba", MB_OK | MB_ICONSTOP);
+    CString title;
+    title.LoadStringA(IDS_ERROR_TITLE);
+    ShowMessageBox(CWnd::GetSafeOwner(), text, title, MB_OK | MB_ICONSTOP);
 }
 
 // Decodes the file as it is read. Others may read it meanwhile; it is closed again by the time
 // this returns or throws CFileException.
-DecodeResult ReadTestFile(const CString& path) {
+DecodeResult ReadTestFile(const std::wstring& path) {
     CFile file;
     CFileException error;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite, &error))
@@ -58,54 +57,23 @@ DecodeResult ReadTestFile(const CString& path) {
     return DecodeResult{decoder.Error(), decoder.TakeQuestions()};
 }
 
-// A new file beside the test that receives the test's new content and then takes its place. On
-// every other way out it is removed again.
-class PendingFile {
-public:
-    explicit PendingFile(const CString& folder) {
-        CFileException error;
-        if (!m_file.OpenTemporary(folder, &error))
-            throw error;
-    }
-    ~PendingFile() {
-        if (m_placed)
-            return;
-        m_file.Abort();
-        CFile::RemoveQuietly(m_file.GetFilePath());
-    }
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
-
-    CFile& File() { return m_file; }
-
-    void ReplaceTarget(const CString& target) {
-        m_file.Close();
-        CFile::Replace(m_file.GetFilePath(), target);
-        m_placed = true;
-    }
-
-private:
-    CFile m_file;
-    bool m_placed = false;
-};
-
 // Writes the test beside path, flushes it and puts it in path's place. Throws CFileException,
 // by which time the new file is gone and the old one untouched.
-void WriteAndReplace(const CString& path, const QuestionArray& questions) {
+void WriteAndReplace(const std::wstring& path, const QuestionArray& questions) {
     TestFileEncoder encoder(questions.Data(), questions.Count());
     // Sized from the longest the file can be: the exact size would take a pass over every text.
     const ULONGLONG longestEntry = 4 + kTextFieldCount * (4 + kTextFieldSize);
     const UINT chunkSize = ChunkSizeFor(4 + longestEntry * std::max(questions.Count(), 0));
     std::unique_ptr<uint8_t[]> chunk(new uint8_t[chunkSize]);
-    PendingFile pending(FolderOf(path));
+    CTemporaryFile file;
+    file.Create(path);
     while (const size_t got = encoder.Next(chunk.get(), chunkSize))
-        pending.File().Write(chunk.get(), static_cast<UINT>(got));
-    pending.File().Flush();
-    pending.ReplaceTarget(path);
+        file.Write(chunk.get(), static_cast<UINT>(got));
+    file.Commit();
 }
 } // namespace
 
-QuestionArray LoadTestFile(const CString& path) {
+QuestionArray LoadTestFile(const std::wstring& path) {
     try {
         DecodeResult result = ReadTestFile(path);
         if (result.error != DecodeError::None)
@@ -117,7 +85,7 @@ QuestionArray LoadTestFile(const CString& path) {
     }
 }
 
-bool SaveTestFile(const CString& path, const QuestionArray& questions) {
+bool SaveTestFile(const std::wstring& path, const QuestionArray& questions) {
     try {
         WriteAndReplace(path, questions);
         return true;

@@ -6,9 +6,9 @@
 
 namespace {
 
-// The smallest entry the count may announce: the correct index and five lengths. This bounds the
-// allocation by the file's size before anything is allocated.
-constexpr uint64_t kMinEntryBytes = 4 + kTextFieldCount * 4;
+// The smallest entry the count may announce: the correct index and five texts, each a length and
+// at least its NUL. This bounds the allocation by the file's size before anything is allocated.
+constexpr uint64_t kMinEntryBytes = 4 + kTextFieldCount * (4 + 1);
 constexpr uint64_t kCountBytes = 4;
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/FileFind.h"
 #include "platform/FileSystem.h"
 #include "platform/ListBox.h"
+#include "platform/Text.h"
 
 #include <cctype>
 
@@ -23,18 +24,18 @@ bool HasTestExtension(const CString& fileName) {
 }
 } // namespace
 
-CString ExeDirectory() {
-    const CString path = AfxGetModuleFileName();
-    const int lastBackslash = path.ReverseFind('\\');
-    return lastBackslash < 0 ? path : path.Left(lastBackslash);
+std::wstring ExeDirectory() {
+    const std::wstring path = AfxGetModuleFileName();
+    const size_t lastBackslash = path.rfind(L'\\');
+    return lastBackslash == std::wstring::npos ? path : path.substr(0, lastBackslash);
 }
 
-CString TestFolderPath() {
-    return ExeDirectory() + "\\Kvizar";
+std::wstring TestFolderPath() {
+    return ExeDirectory() + L"\\Kvizar";
 }
 
-CString BuildTestPath(const CString& name) {
-    return TestFolderPath() + "\\" + name + kExtension;
+std::wstring BuildTestPath(const CString& name) {
+    return TestFolderPath() + L"\\" + ToWide(name + kExtension);
 }
 
 void CreateTestFolder() {
@@ -43,7 +44,7 @@ void CreateTestFolder() {
 
 int FillTestList(CListBox& list) {
     CFileFind finder;
-    BOOL working = finder.FindFile(TestFolderPath() + "\\*");
+    BOOL working = finder.FindFile(TestFolderPath() + L"\\*");
     while (working) {
         working = finder.FindNextFile();
         // A directory named like a test, or a name this program could not open again, is no test.

@@ -1,5 +1,6 @@
 #include "storage/TestName.h"
 
+#include "platform/TemporaryFile.h"
 #include "storage/TestFolder.h"
 
 #include <windows.h>
@@ -39,10 +40,6 @@ bool IsDeviceName(const CString& name) {
 bool IsUsableTestName(const CString& name) {
     if (name.IsEmpty() || HasReservedCharacter(name) || IsDeviceName(name))
         return false;
-    // Windows drops trailing dots from file names; refuse them rather than depend on the
-    // extension that follows to keep the name as typed.
-    if (name.GetString()[name.GetLength() - 1] == '.')
-        return false;
-    // One byte of Windows-1250 is one character of the path.
-    return BuildTestPath(name).GetLength() < MAX_PATH;
+    // A name may end in a full stop: "Kap. 3." is stored as "Kap. 3..tst", which ends in "tst".
+    return CTemporaryFile::CanReplace(BuildTestPath(name));
 }

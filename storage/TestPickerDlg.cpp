@@ -15,7 +15,9 @@ BOOL CTestPickerDlg::OnInitDialog() {
         list.SetCurSel(0);
         return TRUE;
     }
-    MessageBoxA("Nebyl nalezen žádný dostupný test!", "Chyba", MB_OK | MB_ICONSTOP);
+    CString title;
+    title.LoadStringA(IDS_ERROR_TITLE);
+    MessageBoxA("Nebyl nalezen žádný dostupný test!", title, MB_OK | MB_ICONSTOP);
     CDialog::OnCancel();
     return TRUE;
 }

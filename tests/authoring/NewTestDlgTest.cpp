@@ -4,8 +4,8 @@
 #include "authoring/NewTestDlg.h"
 #include "res/resource.h"
 #include "tests/authoring/SheetTesting.h"
-#include "tests/authoring/TestFolderFiles.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/TestFolderCase.h"
 
 #include <gtest/gtest.h>
 
@@ -32,12 +32,12 @@ TEST_F(NewTestDialog, OpensWithTheDefaultsAndAcceptsThemWhenNoSuchTestExists) {
         EXPECT_STREQ("Nový test", d.GetDlgItemTextA(IDC_TEST_NAME));
         EXPECT_STREQ("10", d.GetDlgItemTextA(IDC_QUESTION_COUNT));
         EXPECT_EQ(d.GetDlgItem(IDC_TEST_NAME).m_hWnd, GetFocus());
-        PressKey(d, d.GetDlgItem(IDC_TEST_NAME), VK_RETURN);
+        PressKey(d, VK_RETURN);
     });
     EXPECT_EQ(IDOK, result);
     EXPECT_STREQ("Nový test", dlg.m_testName);
     EXPECT_EQ(10, dlg.m_count);
-    EXPECT_FALSE(FolderExists(Folder())) << "the probe creates nothing";
+    EXPECT_FALSE(Exists(Folder())) << "the probe creates nothing";
 }
 
 // Each refusal: one message owned by the dialog, titled "Chyba" with the stop icon, the focus in
@@ -60,9 +60,12 @@ TEST_F(NewTestDialog, RefusesWithTheFirstFailingCheckOnly) {
         {"..\\Existující", "10", "Tento název testu nelze použít jako název souboru!", IDC_TEST_NAME},
         {"Zkouška", "0", "Počet otázek musí být větší než nula!", IDC_QUESTION_COUNT},
         {"Zkouška", "-3", "Počet otázek musí být větší než nula!", IDC_QUESTION_COUNT},
+        // Beyond int's range a count is held at its limit: one message, not two.
+        {"Zkouška", "-99999999999", "Počet otázek musí být větší než nula!", IDC_QUESTION_COUNT},
         {"Existující", "0", "Počet otázek musí být větší než nula!", IDC_QUESTION_COUNT},
         {"Zkouška", "50001", "Počet otázek nesmí být větší než 50000!", IDC_QUESTION_COUNT},
         {"Existující", "2147483647", "Počet otázek nesmí být větší než 50000!", IDC_QUESTION_COUNT},
+        {"Zkouška", "99999999999", "Počet otázek nesmí být větší než 50000!", IDC_QUESTION_COUNT},
         {"Existující", "10", "Test s tímto jménem už existuje!", 0},
     };
     for (const RefusalCase& c : cases) {
@@ -74,12 +77,12 @@ TEST_F(NewTestDialog, RefusesWithTheFirstFailingCheckOnly) {
         const INT_PTR result = Run(dlg, [&](CDialog& d) {
             dialog = d.m_hWnd;
             Enter(d, c.name, c.count);
-            Click(d, IDOK);
+            EXPECT_TRUE(Click(d, IDOK));
             EXPECT_EQ(d.GetDlgItem(c.focusId ? c.focusId : IDOK).m_hWnd, GetFocus());
             RunLater(d, [&d, &c] {
                 EXPECT_STREQ(c.name, d.GetDlgItemTextA(IDC_TEST_NAME));
                 EXPECT_STREQ(c.count, d.GetDlgItemTextA(IDC_QUESTION_COUNT));
-                Click(d, IDCANCEL);
+                EXPECT_TRUE(Click(d, IDCANCEL));
             });
         });
         EXPECT_EQ(IDCANCEL, result) << "the refused dialog stayed open";
@@ -96,13 +99,16 @@ TEST_F(NewTestDialog, AcceptsNamesOfSpacesOrCzechLettersAndCountsUpToTheLimit) {
         const char* name;
         const char* count;
         int expected;
-    } cases[] = {{"   ", "1", 1}, {"Zkouška ěščřžýáíé ďťň ůú", "50000", 50000}, {"a.b", "007", 7}};
+    } cases[] = {{"   ", "1", 1},
+                 {"Zkouška ěščřžýáíé ďťň ůú", "50000", 50000},
+                 {"a.b", "007", 7},
+                 {"Kap. 3.", "3", 3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CNewTestDlg dlg;
         const INT_PTR result = Run(dlg, [&c](CDialog& d) {
             Enter(d, c.name, c.count);
-            Click(d, IDOK);
+            EXPECT_TRUE(Click(d, IDOK));
         });
         EXPECT_EQ(IDOK, result);
         EXPECT_STREQ(c.name, dlg.m_testName);
@@ -118,9 +124,9 @@ TEST_F(NewTestDialog, ACountThatIsNoNumberKeepsTheDialogOpen) {
     CNewTestDlg dlg;
     const INT_PTR result = Run(dlg, [](CDialog& d) {
         Enter(d, "Zkouška", "12a");
-        Click(d, IDOK);
+        EXPECT_TRUE(Click(d, IDOK));
         EXPECT_EQ(d.GetDlgItem(IDC_QUESTION_COUNT).m_hWnd, GetFocus());
-        RunLater(d, [&d] { Click(d, IDCANCEL); });
+        RunLater(d, [&d] { EXPECT_TRUE(Click(d, IDCANCEL)); });
     });
     EXPECT_EQ(IDCANCEL, result);
     ASSERT_EQ(2u, boxes.Shown().size());
@@ -136,7 +142,7 @@ TEST_F(NewTestDialog, TheCountFieldTakesDigitsOnly) {
         for (wchar_t c : std::wstring(L"1x-2 ,3"))
             SendMessageW(count, WM_CHAR, c, 1);
         EXPECT_STREQ("123", d.GetDlgItemTextA(IDC_QUESTION_COUNT));
-        Click(d, IDCANCEL);
+        EXPECT_TRUE(Click(d, IDCANCEL));
     });
 }
 
@@ -150,7 +156,7 @@ TEST_F(NewTestDialog, TheProbeForATakenNameIsSilentAndLetsGoOfTheFile) {
         CNewTestDlg dlg;
         const INT_PTR result = Run(dlg, [](CDialog& d) {
             Enter(d, "Zamčený", "3");
-            Click(d, IDOK);
+            EXPECT_TRUE(Click(d, IDOK));
         });
         EXPECT_EQ(IDOK, result) << "a file nobody may open does not take the name";
     }
@@ -160,10 +166,10 @@ TEST_F(NewTestDialog, TheProbeForATakenNameIsSilentAndLetsGoOfTheFile) {
     CNewTestDlg dlg;
     Run(dlg, [](CDialog& d) {
         Enter(d, "Zamčený", "3");
-        Click(d, IDOK);
+        EXPECT_TRUE(Click(d, IDOK));
         LockedFile again(TestFileOf("Zamčený"));
         EXPECT_TRUE(again.IsHeld()) << "the probe still holds the file";
-        Click(d, IDCANCEL);
+        EXPECT_TRUE(Click(d, IDCANCEL));
     });
     ASSERT_EQ(1u, boxes.Shown().size());
     EXPECT_STREQ("Test s tímto jménem už existuje!", boxes.Shown()[0].text);

@@ -6,10 +6,11 @@
 #include "res/resource.h"
 #include "tests/authoring/SheetTesting.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/SheetFields.h"
+#include "tests/support/TestFileSamples.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -33,19 +34,7 @@ const SheetCase kSheets[] = {
 };
 
 std::vector<QuestionRecord> FreshRecords(int count) {
-    std::vector<QuestionRecord> records(static_cast<size_t>(count));
-    for (QuestionRecord& record : records) {
-        std::memset(&record, 0, sizeof record);
-    }
-    return records;
-}
-
-void SetTexts(QuestionRecord& record, const char* question, const char* a1, const char* a2, const char* a3,
-              const char* a4, int correct) {
-    const char* texts[kTextFieldCount] = {question, a1, a2, a3, a4};
-    for (int i = 0; i < kTextFieldCount; ++i)
-        std::strcpy(record.text[i], texts[i]);
-    record.correct = correct;
+    return std::vector<QuestionRecord>(static_cast<size_t>(count)); // value-initialised: all zero
 }
 
 // Runs either sheet, as the workflows do: members set, then DoModal.
@@ -83,8 +72,8 @@ TEST_P(QuestionSheet, WithOneQuestionDokoncitStoresAndEnds) {
     const int previous = Previous();
     const INT_PTR result = Run(records, [previous](CQuestionSheetDlg& d) {
         EXPECT_TRUE(ExpectSheet(d, previous, {1, "Dokončit", false}));
-        TypeQuestion(d, {"Kolik je 2+2?", "3", "4", "5", "22"}, 1);
-        Click(d, IDC_NEXT);
+        EXPECT_TRUE(TypeQuestion(d, {"Kolik je 2+2?", "3", "4", "5", "22"}, 1));
+        EXPECT_TRUE(Click(d, IDC_NEXT));
         EXPECT_STREQ("Otázka č. 1", d.GetDlgItemTextA(IDC_QUESTION_LABEL));
         EXPECT_NE(d.GetDlgItem(IDC_QUESTION).m_hWnd, GetFocus()) << "no show step after the last question";
         EXPECT_EQ(1, d.m_current);
@@ -123,12 +112,12 @@ TEST_P(QuestionSheet, PagingFollowsTheStateTable) {
             EXPECT_TRUE(ExpectSheet(d, previous, {1, "Další otázka...", false}));
             for (size_t i = 0; i < c.clicks.size(); ++i) {
                 SCOPED_TRACE(i);
-                Click(d, c.clicks[i] ? c.clicks[i] : previous);
+                EXPECT_TRUE(Click(d, c.clicks[i] ? c.clicks[i] : previous));
                 EXPECT_TRUE(ExpectSheet(d, previous, c.after[i]));
                 EXPECT_EQ(d.GetDlgItem(IDC_QUESTION).m_hWnd, GetFocus()) << "paging focuses the question";
             }
             while (d.m_current < c.count)
-                Click(d, IDC_NEXT);
+                EXPECT_TRUE(Click(d, IDC_NEXT));
         });
         EXPECT_EQ(IDOK, result);
     }
@@ -140,17 +129,17 @@ TEST_P(QuestionSheet, InputSurvivesPaging) {
     auto records = FreshRecords(3);
     const int previous = Previous();
     const INT_PTR result = Run(records, [previous](CQuestionSheetDlg& d) {
-        TypeQuestion(d, {"Hlavní město?", "Praha", "Brno", "Ostrava", "Plzeň"}, 0);
-        Click(d, IDC_NEXT);
+        EXPECT_TRUE(TypeQuestion(d, {"Hlavní město?", "Praha", "Brno", "Ostrava", "Plzeň"}, 0));
+        EXPECT_TRUE(Click(d, IDC_NEXT));
         EXPECT_TRUE(ExpectShown(d, {"", "", "", "", ""}, 0));
-        TypeQuestion(d, {"Žluťoučký kůň", "úpěl", "ďábelské", "ódy", "ěščřžýáíé"}, 3);
-        Click(d, previous);
+        EXPECT_TRUE(TypeQuestion(d, {"Žluťoučký kůň", "úpěl", "ďábelské", "ódy", "ěščřžýáíé"}, 3));
+        EXPECT_TRUE(Click(d, previous));
         EXPECT_TRUE(ExpectShown(d, {"Hlavní město?", "Praha", "Brno", "Ostrava", "Plzeň"}, 0));
-        Click(d, IDC_NEXT);
+        EXPECT_TRUE(Click(d, IDC_NEXT));
         EXPECT_TRUE(ExpectShown(d, {"Žluťoučký kůň", "úpěl", "ďábelské", "ódy", "ěščřžýáíé"}, 3));
-        Click(d, IDC_NEXT);
-        TypeQuestion(d, {"Poslední", "a", "b", "c", "d"}, 2);
-        Click(d, IDC_NEXT);
+        EXPECT_TRUE(Click(d, IDC_NEXT));
+        EXPECT_TRUE(TypeQuestion(d, {"Poslední", "a", "b", "c", "d"}, 2));
+        EXPECT_TRUE(Click(d, IDC_NEXT));
     });
     EXPECT_EQ(IDOK, result);
     EXPECT_TRUE(ExpectRecord(records[0], {"Hlavní město?", "Praha", "Brno", "Ostrava", "Plzeň"}, 0));
@@ -171,14 +160,14 @@ TEST_P(QuestionSheet, CancelAsksAndOnlyYesEndsWithoutStoring) {
         const int previous = Previous();
         const INT_PTR result = Run(records, [&](CQuestionSheetDlg& d) {
             sheet = d.m_hWnd;
-            TypeQuestion(d, {"první", "a", "b", "c", "d"}, 2);
-            Click(d, IDC_NEXT);
-            TypeQuestion(d, {"neuložená", "e", "f", "g", "h"}, 1);
+            EXPECT_TRUE(TypeQuestion(d, {"první", "a", "b", "c", "d"}, 2));
+            EXPECT_TRUE(Click(d, IDC_NEXT));
+            EXPECT_TRUE(TypeQuestion(d, {"neuložená", "e", "f", "g", "h"}, 1));
             const auto cancel = [&] {
                 if (way == StornoButton)
-                    Click(d, IDCANCEL);
+                    EXPECT_TRUE(Click(d, IDCANCEL));
                 else if (way == EscapeKey)
-                    PressKey(d, d.GetDlgItem(IDC_QUESTION), VK_ESCAPE);
+                    PressKey(d, VK_ESCAPE);
                 else
                     d.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
             };
@@ -209,14 +198,13 @@ TEST_P(QuestionSheet, EnterInATextFieldDoesNothing) {
     auto records = FreshRecords(1);
     const int previous = Previous();
     const INT_PTR result = Run(records, [previous](CQuestionSheetDlg& d) {
-        CWnd question = d.GetDlgItem(IDC_QUESTION);
-        question.SetFocus();
-        TypeQuestion(d, {"Enter?", "", "", "", ""}, 0);
-        PressKey(d, question, VK_RETURN);
+        EXPECT_TRUE(TypeQuestion(d, {"Enter?", "", "", "", ""}, 0));
+        d.GetDlgItem(IDC_QUESTION).SetFocus();
+        PressKey(d, VK_RETURN);
         RunLater(d, [&d, previous] {
             EXPECT_EQ(0, d.m_current);
             EXPECT_TRUE(ExpectSheet(d, previous, {1, "Dokončit", false}));
-            Click(d, IDCANCEL);
+            EXPECT_TRUE(Click(d, IDCANCEL));
         });
     });
     EXPECT_EQ(IDCANCEL, result) << "Enter must not have ended the sheet with OK";
@@ -227,14 +215,14 @@ TEST_P(QuestionSheet, EnterInATextFieldDoesNothing) {
 // stores -1.
 TEST_P(QuestionSheet, AnIndexOutsideTheGroupShowsNoneAndStoresMinusOne) {
     auto records = FreshRecords(3);
-    SetTexts(records[1], "mimo", "a", "b", "c", "d", 7);
-    SetTexts(records[2], "třetí", "a", "b", "c", "d", 2);
+    records[1] = MakeRecord(7, {"mimo", "a", "b", "c", "d"});
+    records[2] = MakeRecord(2, {"třetí", "a", "b", "c", "d"});
     const INT_PTR result = Run(records, [](CQuestionSheetDlg& d) {
-        Click(d, IDC_NEXT);
+        EXPECT_TRUE(Click(d, IDC_NEXT));
         EXPECT_TRUE(ExpectShown(d, {"mimo", "a", "b", "c", "d"}, -1));
-        Click(d, IDC_NEXT);
+        EXPECT_TRUE(Click(d, IDC_NEXT));
         EXPECT_TRUE(ExpectShown(d, {"třetí", "a", "b", "c", "d"}, 2));
-        Click(d, IDC_NEXT);
+        EXPECT_TRUE(Click(d, IDC_NEXT));
     });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ(-1, records[1].correct);
@@ -249,7 +237,7 @@ TEST_P(QuestionSheet, TextsNeverOutgrowTheirField) {
     const std::string full(kTextFieldSize - 1, 'x');
     const std::string tooLong(1500, 'y');
     const INT_PTR result = Run(records, [&](CQuestionSheetDlg& d) {
-        for (int id : {IDC_QUESTION, IDC_ANSWER1, IDC_ANSWER2, IDC_ANSWER3, IDC_ANSWER4}) {
+        for (int id : kSheetFields) {
             EXPECT_EQ(kTextFieldSize - 1, d.GetDlgItem(id).SendMessage(EM_GETLIMITTEXT)) << id;
             TypeInto(d.GetDlgItem(id), std::string(1100, 'z').c_str());
             EXPECT_EQ(kTextFieldSize - 1, d.GetDlgItem(id).GetWindowTextA().GetLength()) << id;
@@ -257,8 +245,8 @@ TEST_P(QuestionSheet, TextsNeverOutgrowTheirField) {
         d.SetDlgItemTextA(IDC_QUESTION, full.c_str());
         d.SetDlgItemTextA(IDC_ANSWER1, tooLong.c_str()); // WM_SETTEXT ignores the limit
         d.SetDlgItemTextA(IDC_ANSWER2, "za hranicí");
-        Click(d, IDC_NEXT);
-        Click(d, IDC_NEXT);
+        EXPECT_TRUE(Click(d, IDC_NEXT));
+        EXPECT_TRUE(Click(d, IDC_NEXT));
     });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ(full, records[0].text[FieldQuestion]);
@@ -289,19 +277,19 @@ TEST_F(SheetOpening, CreateStartsEmptyEditShowsTheStoredFirstQuestion) {
     MessageBoxScript boxes;
     boxes.Then(IDYES).Then(IDYES);
     auto records = FreshRecords(2);
-    SetTexts(records[0], "Uložená otázka", "jedna", "dvě", "tři", "čtyři", 2);
+    records[0] = MakeRecord(2, {"Uložená otázka", "jedna", "dvě", "tři", "čtyři"});
 
     RunSheet(IDD_CREATE_QUESTIONS, records.data(), 2, [](CQuestionSheetDlg& d) {
         EXPECT_TRUE(ExpectShown(d, {"", "", "", "", ""}, 0));
         EXPECT_EQ(d.GetDlgItem(IDC_QUESTION).m_hWnd, GetFocus());
         EXPECT_TRUE(ExpectSheet(d, IDC_PREVIOUS_CREATE, {1, "Další otázka...", false}));
-        Click(d, IDCANCEL);
+        EXPECT_TRUE(Click(d, IDCANCEL));
     });
     RunSheet(IDD_EDIT_QUESTIONS, records.data(), 2, [](CQuestionSheetDlg& d) {
         EXPECT_TRUE(ExpectShown(d, {"Uložená otázka", "jedna", "dvě", "tři", "čtyři"}, 2));
         EXPECT_EQ(d.GetDlgItem(IDCANCEL).m_hWnd, GetFocus());
         EXPECT_TRUE(ExpectSheet(d, IDC_PREVIOUS_EDIT, {1, "Další otázka...", false}));
-        Click(d, IDCANCEL);
+        EXPECT_TRUE(Click(d, IDCANCEL));
     });
 }
 } // namespace

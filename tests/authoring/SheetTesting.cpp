@@ -2,29 +2,15 @@
 
 #include "platform/Text.h"
 #include "res/resource.h"
+#include "tests/support/SheetFields.h"
 
 #include <string>
 
 namespace {
-const int kTextControls[kTextFieldCount] = {IDC_QUESTION, IDC_ANSWER1, IDC_ANSWER2, IDC_ANSWER3, IDC_ANSWER4};
-
-std::function<void()>& LaterStep() {
-    static std::function<void()> step;
-    return step;
-}
-
-void CALLBACK RunLaterStep(HWND hwnd, UINT, UINT_PTR id, DWORD) {
-    KillTimer(hwnd, id);
-    auto step = std::move(LaterStep());
-    LaterStep() = nullptr;
-    if (step)
-        step();
-}
-
 int CheckedOption(const CWnd& sheet) {
     int checked = -1;
     for (int i = 0; i < 4; ++i) {
-        if (SendMessageW(sheet.GetDlgItem(IDC_OPTION1 + i), BM_GETCHECK, 0, 0) == BST_CHECKED)
+        if (IsChecked(sheet, IDC_OPTION1 + i))
             checked = checked == -1 ? i : -2; // -2: more than one
     }
     return checked;
@@ -49,7 +35,7 @@ int CheckedOption(const CWnd& sheet) {
 
 ::testing::AssertionResult ExpectShown(const CWnd& sheet, const SheetTexts& texts, int option) {
     for (int i = 0; i < kTextFieldCount; ++i) {
-        const CString shown = sheet.GetDlgItemTextA(kTextControls[i]);
+        const CString shown = sheet.GetDlgItemTextA(kSheetFields[i]);
         if (shown != texts[i])
             return ::testing::AssertionFailure() << "field " << i << " shows \"" << shown.GetString()
                                                  << "\", expected \"" << texts[i] << "\"";
@@ -72,36 +58,13 @@ int CheckedOption(const CWnd& sheet) {
     return ::testing::AssertionSuccess();
 }
 
-void TypeQuestion(const CWnd& sheet, const SheetTexts& texts, int option) {
+::testing::AssertionResult TypeQuestion(const CWnd& sheet, const SheetTexts& texts, int option) {
     for (int i = 0; i < kTextFieldCount; ++i)
-        TypeInto(sheet.GetDlgItem(kTextControls[i]), texts[i]);
-    Click(sheet, IDC_OPTION1 + option);
+        TypeInto(sheet.GetDlgItem(kSheetFields[i]), texts[i]);
+    return Click(sheet, IDC_OPTION1 + option);
 }
 
 void TypeInto(const CWnd& control, const char* text) {
     SendMessageW(control, EM_SETSEL, 0, -1);
     SendMessageW(control, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
-}
-
-void Click(const CWnd& dialog, int id) {
-    const HWND button = dialog.GetDlgItem(id);
-    if (IsWindowEnabled(button))
-        SendMessageW(button, BM_CLICK, 0, 0);
-}
-
-void PressKey(const CWnd& dialog, const CWnd& control, UINT key) {
-    PostMessageW(control, WM_KEYDOWN, key, 1);
-    PostMessageW(control, WM_KEYUP, key, 0xC0000001);
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!IsDialogMessageW(dialog, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-}
-
-void RunLater(const CWnd& dialog, std::function<void()> step) {
-    LaterStep() = std::move(step);
-    SetTimer(dialog, 1, 20, RunLaterStep);
 }

@@ -11,8 +11,8 @@
 #include "platform/WinApp.h"
 #include "res/resource.h"
 #include "tests/authoring/SheetTesting.h"
-#include "tests/authoring/TestFolderFiles.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/TestFolderCase.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,7 @@ Script NameStep(const char* name, const char* count) {
     return [name, count](CDialog& d) {
         d.SetDlgItemTextA(IDC_TEST_NAME, name);
         d.SetDlgItemTextA(IDC_QUESTION_COUNT, count);
-        Click(d, IDOK);
+        EXPECT_TRUE(Click(d, IDOK));
     };
 }
 
@@ -68,9 +68,9 @@ Script PageThroughStep() {
         for (int guard = 0; guard < 1000 && IsWindowEnabled(d.GetDlgItem(IDC_NEXT)) &&
                             d.GetDlgItemTextA(IDC_NEXT) != CString("Dokončit");
              ++guard)
-            Click(d, IDC_NEXT);
+            EXPECT_TRUE(Click(d, IDC_NEXT));
         const int last = sheet.m_current;
-        Click(d, IDC_NEXT);
+        EXPECT_TRUE(Click(d, IDC_NEXT));
         EXPECT_EQ(last + 1, sheet.m_current) << "Dokončit ended the sheet";
     };
 }
@@ -82,7 +82,7 @@ Script PickStep(const char* name) {
         SendMessageW(list, LB_SELECTSTRING, static_cast<WPARAM>(-1),
                      reinterpret_cast<LPARAM>(ToWide(name).c_str()));
         list.Detach();
-        Click(d, IDOK);
+        EXPECT_TRUE(Click(d, IDOK));
     };
 }
 
@@ -94,12 +94,9 @@ Bytes OneEmptyQuestion() {
 
 // Three questions in Windows-1250 with every correct option but one, and a text that fills its field.
 Bytes StoredTest() {
-    Bytes bytes;
-    PutInt(bytes, 3);
-    PutQuestion(bytes, 1, {"Kolik je 2+2?", "3", "4", "5", "22"});
-    PutQuestion(bytes, 3, {"Žluťoučký kůň úpěl ďábelské ódy", "ě", "š", "č", "ř"});
-    PutQuestion(bytes, 0, {std::string(1023, 'x'), "", "a b", "", "Čtvrtá"});
-    return bytes;
+    return FileOf({MakeRecord(1, {"Kolik je 2+2?", "3", "4", "5", "22"}),
+                   MakeRecord(3, {"Žluťoučký kůň úpěl ďábelské ódy", "ě", "š", "č", "ř"}),
+                   MakeRecord(0, {std::string(1023, 'x'), "", "a b", "", "Čtvrtá"})});
 }
 
 TEST_F(Workflow, NewTestWithOneEmptyQuestionIsThe33ByteFileAndCreatesTheFolder) {
@@ -107,8 +104,8 @@ TEST_F(Workflow, NewTestWithOneEmptyQuestionIsThe33ByteFileAndCreatesTheFolder) 
     MessageBoxScript boxes;
     boxes.Then(IDOK);
     const Script sheet = [](CDialog& d) {
-        EXPECT_FALSE(FolderExists(Folder())) << "no folder before the test is finished";
-        Click(d, IDC_NEXT);
+        EXPECT_FALSE(Exists(Folder())) << "no folder before the test is finished";
+        EXPECT_TRUE(Click(d, IDC_NEXT));
     };
     Drive({{IDD_NEW_TEST, NameStep("Prázdný", "1")}, {IDD_CREATE_QUESTIONS, sheet}});
     NewTestWorkflow(panel);
@@ -124,16 +121,16 @@ TEST_F(Workflow, NewTestWritesWhatWasTypedInQuestionOrder) {
     MessageBoxScript boxes;
     boxes.Then(IDOK);
     const Script sheet = [](CDialog& d) {
-        TypeQuestion(d, {"2+2?", "3", "4", "5", "22"}, 1);
-        Click(d, IDC_NEXT);
-        TypeQuestion(d, {"Žluťoučký kůň?", "ano", "ne", "", "snad"}, 3);
-        Click(d, IDC_NEXT);
+        EXPECT_TRUE(TypeQuestion(d, {"2+2?", "3", "4", "5", "22"}, 1));
+        EXPECT_TRUE(Click(d, IDC_NEXT));
+        EXPECT_TRUE(TypeQuestion(d, {"Žluťoučký kůň?", "ano", "ne", "", "snad"}, 3));
+        EXPECT_TRUE(Click(d, IDC_NEXT));
     };
     Drive({{IDD_NEW_TEST, NameStep("Zkouška 1", "2")}, {IDD_CREATE_QUESTIONS, sheet}});
     NewTestWorkflow(panel);
     Bytes expected = kWorkedExample;
     expected[0] = 2; // two questions
-    PutQuestion(expected, 3, {"\x8Elu\x9Dou\xE8k\xFD k\xF9\xF2?", "ano", "ne", "", "snad"});
+    PutQuestion(expected, MakeRecord(3, {"\x8Elu\x9Dou\xE8k\xFD k\xF9\xF2?", "ano", "ne", "", "snad"}));
     EXPECT_EQ(expected, ReadBytes(TestFileOf("Zkouška 1")));
     ExpectSuccess(boxes, "Test byl úspěšně vytvořen!");
 }
@@ -146,35 +143,32 @@ TEST_F(Workflow, AcceptingTheNameDialogUnchangedGivesTenQuestionsNamedNovyTest) 
         count = static_cast<CCreateQuestionsDlg&>(d).m_count;
         PageThroughStep()(d);
     };
-    Drive({{IDD_NEW_TEST, [](CDialog& d) { Click(d, IDOK); }}, {IDD_CREATE_QUESTIONS, sheet}});
+    Drive({{IDD_NEW_TEST, [](CDialog& d) { EXPECT_TRUE(Click(d, IDOK)); }}, {IDD_CREATE_QUESTIONS, sheet}});
     NewTestWorkflow(panel);
     EXPECT_EQ(10, count);
-    Bytes expected;
-    PutInt(expected, 10);
-    for (int i = 0; i < 10; ++i)
-        PutQuestion(expected, 0, {"", "", "", "", ""});
-    EXPECT_EQ(expected, ReadBytes(TestFileOf("Nový test")));
+    const std::vector<QuestionRecord> empty(10, MakeRecord(0, {"", "", "", "", ""}));
+    EXPECT_EQ(FileOf(empty), ReadBytes(TestFileOf("Nový test")));
 }
 
 TEST_F(Workflow, CancellingEitherDialogWritesNothingAndCreatesNoFolder) {
     {
-        Drive({{IDD_NEW_TEST, [](CDialog& d) { PressKey(d, d.GetDlgItem(IDC_TEST_NAME), VK_ESCAPE); }}});
+        Drive({{IDD_NEW_TEST, [](CDialog& d) { PressKey(d, VK_ESCAPE); }}});
         NewTestWorkflow(panel); // no question asked, no sheet
     }
     {
         MessageBoxScript boxes;
         boxes.Then(IDYES);
         const Script sheet = [](CDialog& d) {
-            TypeQuestion(d, {"otázka", "a", "b", "c", "d"}, 2);
-            Click(d, IDC_NEXT);
-            Click(d, IDCANCEL);
+            EXPECT_TRUE(TypeQuestion(d, {"otázka", "a", "b", "c", "d"}, 2));
+            EXPECT_TRUE(Click(d, IDC_NEXT));
+            EXPECT_TRUE(Click(d, IDCANCEL));
         };
         Drive({{IDD_NEW_TEST, NameStep("Zrušený", "2")}, {IDD_CREATE_QUESTIONS, sheet}});
         NewTestWorkflow(panel);
         ASSERT_EQ(1u, boxes.Shown().size());
         EXPECT_STREQ("Opravdu chcete ukončit tvorbu testu?", boxes.Shown()[0].text);
     }
-    EXPECT_FALSE(FolderExists(Folder()));
+    EXPECT_FALSE(Exists(Folder()));
 }
 
 // A file of the new test's name that appears while the questions are typed is replaced; one that
@@ -186,7 +180,7 @@ TEST_F(Workflow, NewTestOverAFileThatAppearedMeanwhile) {
         boxes.Then(IDOK);
         const Script sheet = [&other](CDialog& d) {
             WriteTest("Souběh", other);
-            Click(d, IDC_NEXT);
+            EXPECT_TRUE(Click(d, IDC_NEXT));
         };
         Drive({{IDD_NEW_TEST, NameStep("Souběh", "1")}, {IDD_CREATE_QUESTIONS, sheet}});
         NewTestWorkflow(panel);
@@ -201,7 +195,7 @@ TEST_F(Workflow, NewTestOverAFileThatAppearedMeanwhile) {
         const Script sheet = [&](CDialog& d) {
             WriteTest("Souběh", other);
             held = std::make_unique<LockedFile>(TestFileOf("Souběh"));
-            Click(d, IDC_NEXT);
+            EXPECT_TRUE(Click(d, IDC_NEXT));
         };
         Drive({{IDD_NEW_TEST, NameStep("Souběh", "1")}, {IDD_CREATE_QUESTIONS, sheet}});
         NewTestWorkflow(panel);
@@ -215,16 +209,29 @@ TEST_F(Workflow, NewTestOverAFileThatAppearedMeanwhile) {
     }
 }
 
-// The longest name the dialog lets through can still be saved.
-TEST_F(Workflow, TheLongestAcceptedNameSaves) {
-    const size_t longest = MAX_PATH - 1 - (Folder().size() + 1) - 4;
-    const std::string name(longest, 'd');
-    MessageBoxScript boxes;
-    boxes.Then(IDOK);
-    Drive({{IDD_NEW_TEST, NameStep(name.c_str(), "1")}, {IDD_CREATE_QUESTIONS, PageThroughStep()}});
-    NewTestWorkflow(panel);
-    ExpectSuccess(boxes, "Test byl úspěšně vytvořen!");
-    EXPECT_EQ(OneEmptyQuestion(), ReadBytes(TestFileOf(name.c_str())));
+// Every name the dialog lets through can be saved, and edited and saved again: a path past
+// MAX_PATH, up to the longest file name ("<251 characters>.tst").
+TEST_F(Workflow, NamesUpToTheLongestFileNameSaveAndEditPastMaxPath) {
+    const size_t fillsMaxPath = MAX_PATH - 1 - (Folder().size() + 1) - 4;
+    for (size_t length : {fillsMaxPath + 1, size_t(251)}) {
+        SCOPED_TRACE(length);
+        const std::string name(length, 'd');
+        MessageBoxScript boxes;
+        boxes.Then(IDOK).Then(IDOK);
+        Drive({{IDD_NEW_TEST, NameStep(name.c_str(), "1")}, {IDD_CREATE_QUESTIONS, PageThroughStep()}});
+        NewTestWorkflow(panel);
+        EXPECT_EQ(OneEmptyQuestion(), ReadBytes(TestFileOf(name.c_str())));
+        const Script edit = [](CDialog& d) {
+            EXPECT_TRUE(TypeQuestion(d, {"2+2?", "3", "4", "5", "22"}, 1));
+            EXPECT_TRUE(Click(d, IDC_NEXT));
+        };
+        Drive({{IDD_EDIT_SELECT, PickStep(name.c_str())}, {IDD_EDIT_QUESTIONS, edit}});
+        EditTestWorkflow(panel);
+        EXPECT_EQ(kWorkedExample, ReadBytes(TestFileOf(name.c_str())));
+        ASSERT_EQ(2u, boxes.Shown().size());
+        EXPECT_STREQ("Test byl úspěšně vytvořen!", boxes.Shown()[0].text);
+        EXPECT_STREQ("Test byl uložen!", boxes.Shown()[1].text);
+    }
 }
 
 TEST_F(Workflow, EditingWithoutChangesRewritesTheFileByteForByte) {
@@ -249,19 +256,17 @@ TEST_F(Workflow, EditingWritesTheChangesInPlace) {
     MessageBoxScript boxes;
     boxes.Then(IDOK);
     const Script sheet = [](CDialog& d) {
-        Click(d, IDC_NEXT);
-        TypeQuestion(d, {"Kratší", "a", "b", "c", "d"}, 0);
-        Click(d, IDC_NEXT);
+        EXPECT_TRUE(Click(d, IDC_NEXT));
+        EXPECT_TRUE(TypeQuestion(d, {"Kratší", "a", "b", "c", "d"}, 0));
+        EXPECT_TRUE(Click(d, IDC_NEXT));
         TypeInto(d.GetDlgItem(IDC_QUESTION), "krátká");
-        Click(d, IDC_NEXT);
+        EXPECT_TRUE(Click(d, IDC_NEXT));
     };
     Drive({{IDD_EDIT_SELECT, PickStep("Uložený")}, {IDD_EDIT_QUESTIONS, sheet}});
     EditTestWorkflow(panel);
-    Bytes expected;
-    PutInt(expected, 3);
-    PutQuestion(expected, 1, {"Kolik je 2+2?", "3", "4", "5", "22"});
-    PutQuestion(expected, 0, {"Kratší", "a", "b", "c", "d"});
-    PutQuestion(expected, 0, {"krátká", "", "a b", "", "Čtvrtá"});
+    const Bytes expected = FileOf({MakeRecord(1, {"Kolik je 2+2?", "3", "4", "5", "22"}),
+                                   MakeRecord(0, {"Kratší", "a", "b", "c", "d"}),
+                                   MakeRecord(0, {"krátká", "", "a b", "", "Čtvrtá"})});
     EXPECT_EQ(expected, ReadBytes(TestFileOf("Uložený"))) << "shorter texts leave no old bytes behind";
     ExpectSuccess(boxes, "Test byl uložen!");
 }
@@ -271,11 +276,11 @@ TEST_F(Workflow, CancellingTheEditLeavesTheFileAsItWas) {
     MessageBoxScript boxes;
     boxes.Then(IDYES);
     const Script sheet = [](CDialog& d) {
-        TypeQuestion(d, {"změna", "a", "b", "c", "d"}, 2);
-        Click(d, IDC_NEXT);
-        TypeQuestion(d, {"další změna", "a", "b", "c", "d"}, 2);
-        Click(d, IDC_NEXT);
-        Click(d, IDCANCEL);
+        EXPECT_TRUE(TypeQuestion(d, {"změna", "a", "b", "c", "d"}, 2));
+        EXPECT_TRUE(Click(d, IDC_NEXT));
+        EXPECT_TRUE(TypeQuestion(d, {"další změna", "a", "b", "c", "d"}, 2));
+        EXPECT_TRUE(Click(d, IDC_NEXT));
+        EXPECT_TRUE(Click(d, IDCANCEL));
     };
     Drive({{IDD_EDIT_SELECT, PickStep("Uložený")}, {IDD_EDIT_QUESTIONS, sheet}});
     EditTestWorkflow(panel);
@@ -292,7 +297,7 @@ TEST_F(Workflow, AnEditThatCannotBeSavedLeavesTheFileIntact) {
     boxes.Then(IDOK);
     std::unique_ptr<LockedFile> held;
     const Script sheet = [&held](CDialog& d) {
-        TypeQuestion(d, {"změna", "a", "b", "c", "d"}, 2);
+        EXPECT_TRUE(TypeQuestion(d, {"změna", "a", "b", "c", "d"}, 2));
         held = std::make_unique<LockedFile>(TestFileOf("Uložený"));
         PageThroughStep()(d);
     };
@@ -315,7 +320,7 @@ TEST_F(Workflow, EditingWithNoTestFolderShowsOnlyThePickersMessage) {
     EditTestWorkflow(panel);
     ASSERT_EQ(1u, boxes.Shown().size());
     EXPECT_STREQ("Nebyl nalezen žádný dostupný test!", boxes.Shown()[0].text);
-    EXPECT_FALSE(FolderExists(Folder()));
+    EXPECT_FALSE(Exists(Folder()));
 }
 
 // The count limit is the name dialog's: a test that another program wrote with more questions
@@ -324,7 +329,7 @@ TEST_F(Workflow, ATestWithMoreQuestionsThanANewOneMayHaveStillOpens) {
     Bytes big;
     PutInt(big, 50001);
     for (int i = 0; i < 50001; ++i)
-        PutQuestion(big, i % 4, {i == 50000 ? "poslední" : "", "", "", "", ""});
+        PutQuestion(big, MakeRecord(i % 4, {i == 50000 ? "poslední" : "", "", "", "", ""}));
     WriteTest("Velký", big);
     MessageBoxScript boxes;
     boxes.Then(IDYES);
@@ -332,9 +337,9 @@ TEST_F(Workflow, ATestWithMoreQuestionsThanANewOneMayHaveStillOpens) {
         auto& edit = static_cast<CEditQuestionsDlg&>(d);
         EXPECT_EQ(50001, edit.m_count);
         EXPECT_STREQ("poslední", edit.m_questions[50000].text[FieldQuestion]);
-        Click(d, IDC_NEXT);
+        EXPECT_TRUE(Click(d, IDC_NEXT));
         EXPECT_TRUE(ExpectShown(d, {"", "", "", "", ""}, 1));
-        Click(d, IDCANCEL);
+        EXPECT_TRUE(Click(d, IDCANCEL));
     };
     Drive({{IDD_EDIT_SELECT, PickStep("Velký")}, {IDD_EDIT_QUESTIONS, sheet}});
     EditTestWorkflow(panel);

@@ -22,13 +22,6 @@ std::string WriteBytes(FileFormat format, const QuestionArray& questions) {
     return std::string(sink.bytes.begin(), sink.bytes.end());
 }
 
-QuestionArray ArrayOf(const std::vector<QuestionRecord>& records) {
-    QuestionArray array = QuestionArray::Allocate(static_cast<int32_t>(records.size()));
-    if (!records.empty())
-        std::memcpy(array.Data(), records.data(), records.size() * sizeof(QuestionRecord));
-    return array;
-}
-
 void ExpectReads(FileFormat format, const std::vector<GoodInput>& inputs) {
     for (const GoodInput& input : inputs) {
         for (size_t chunk : kChunkSizes) {

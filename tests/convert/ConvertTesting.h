@@ -4,7 +4,7 @@
 
 #include "convert/FileFormat.h"
 #include "convert/ReadResult.h"
-#include "tests/storage/TestFileSamples.h"
+#include "tests/support/TestFileSamples.h"
 
 #include <cstdint>
 #include <string>
@@ -14,7 +14,6 @@
 ReadResult ReadBytes(FileFormat format, const std::string& bytes, size_t chunk = SIZE_MAX);
 // Writes questions in format; they must pass the export check.
 std::string WriteBytes(FileFormat format, const QuestionArray& questions);
-QuestionArray ArrayOf(const std::vector<QuestionRecord>& records);
 
 struct GoodInput {
     const char* name;

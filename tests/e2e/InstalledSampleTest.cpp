@@ -22,27 +22,26 @@ TEST_F(InstalledSample, TheSampleTestRuns) {
     ASSERT_NE(nullptr, picker);
     EXPECT_EQ(Narrow(Wide1250("Všeobecné znalosti")),
               Narrow(Robot::ListEntry(GetDlgItem(picker, IDC_TEST_LIST), 0)));
-    Robot::Click(picker, IDOK);
+    ASSERT_TRUE(Robot::Click(picker, IDOK));
 
     HWND quiz = robot->WaitForWindow(Wide1250("Kvizar 2004 - Všeobecné znalosti"));
     ASSERT_NE(nullptr, quiz);
-    EXPECT_EQ("Celkem: 10", Narrow(Robot::ItemText(quiz, IDC_TOTAL)));
-    EXPECT_EQ(Narrow(Wide1250("Která hora je nejvyšší v České republice?")),
-              Narrow(Robot::ItemText(quiz, IDC_QUESTION_TEXT)));
+    EXPECT_TRUE(Shows(quiz, IDC_TOTAL, "Celkem: 10"));
+    EXPECT_TRUE(Shows(quiz, IDC_QUESTION_TEXT, "Která hora je nejvyšší v České republice?"));
     // Always the first option: two of the ten questions have it right.
     for (int question = 1; question <= 10; ++question) {
         SCOPED_TRACE(question);
         ShownMessageBox shown;
-        Robot::Click(quiz, IDC_NEXT);
+        ASSERT_TRUE(Robot::Click(quiz, IDC_NEXT));
         ASSERT_TRUE(robot->WaitForMessageBox(Wide1250("Kvizar 2004"), shown, quiz));
         ASSERT_TRUE(robot->Answer(shown, IDOK));
     }
     HWND results = robot->WaitForWindow(Wide1250("Výsledky testu"));
     ASSERT_NE(nullptr, results);
-    EXPECT_EQ("10", Narrow(Robot::ItemText(results, IDC_RESULT_COUNT)));
-    EXPECT_EQ("2", Narrow(Robot::ItemText(results, IDC_RESULT_RIGHT)));
-    EXPECT_EQ("8", Narrow(Robot::ItemText(results, IDC_RESULT_WRONG)));
-    Robot::Click(results, IDOK);
+    EXPECT_TRUE(Shows(results, IDC_RESULT_COUNT, "10"));
+    EXPECT_TRUE(Shows(results, IDC_RESULT_RIGHT, "2"));
+    EXPECT_TRUE(Shows(results, IDC_RESULT_WRONG, "8"));
+    ASSERT_TRUE(Robot::Click(results, IDOK));
     ASSERT_TRUE(robot->WaitUntilGone(Wide1250("Výsledky testu")));
     QuitWithButton();
 }

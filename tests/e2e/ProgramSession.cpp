@@ -6,25 +6,6 @@ std::wstring BuiltProgramPath() {
     return WindowsPathOf(KVIZAR_EXE);
 }
 
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            const std::wstring path = folder + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
 void ProgramSession::Start(const std::wstring& exe) {
     const std::wstring folder = exe.substr(0, exe.rfind(L'\\'));
     std::wstring commandLine = L"\"" + exe + L"\"";
@@ -51,9 +32,8 @@ void ProgramSession::TearDown() {
 }
 
 void ProgramSession::ClickImageButton(int id) {
-    for (int i = 0; i < 250 && !IsWindowEnabled(main); ++i)
-        Sleep(20);
-    EXPECT_TRUE(IsWindowEnabled(main)) << "the main window still takes no input";
+    EXPECT_TRUE(WaitUntil([this] { return IsWindowEnabled(main) != FALSE; }))
+        << "the main window still takes no input";
     // The program has handled everything before (the window that just closed) and then the
     // pointer's arrival, before the button goes down.
     WaitForInputIdle(process.hProcess, 5000);
@@ -69,13 +49,16 @@ void ProgramSession::ClickImageButton(int id) {
     lastClick = GetTickCount();
 }
 
-void ProgramSession::QuitWithButton() {
-    ClickImageButton(kQuitButton);
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 15000))
-        << "Ukončit did not end the program";
+void ProgramSession::ExpectCleanEnd() {
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 15000)) << "the program did not end";
     DWORD exitCode = 99;
     GetExitCodeProcess(process.hProcess, &exitCode);
     EXPECT_EQ(0u, exitCode);
+}
+
+void ProgramSession::QuitWithButton() {
+    ClickImageButton(kQuitButton);
+    ExpectCleanEnd();
 }
 
 void ProgramSession::ExpectBox(const char* title, const char* text, bool yesNo, HWND owner, int button,
@@ -92,23 +75,20 @@ void ProgramSession::ExpectBox(const char* title, const char* text, bool yesNo, 
     ASSERT_TRUE(robot->Answer(shown, button));
 }
 
-bool ProgramSession::WaitForText(HWND dialog, int id, const char* text) const {
-    const std::wstring wanted = Wide1250(text);
-    for (int i = 0; i < 250; ++i) {
-        if (Robot::ItemText(dialog, id) == wanted)
-            return true;
-        Sleep(20);
-    }
-    return false;
+::testing::AssertionResult ProgramSession::Shows(HWND dialog, int id, const char* text) {
+    const std::wstring shown = WindowText(GetDlgItem(dialog, id));
+    if (shown == Wide1250(text))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "control " << id << " shows \"" << Narrow(shown)
+                                         << "\", expected \"" << Narrow(Wide1250(text)) << "\"";
 }
 
-bool ProgramSession::WaitCheck(HWND dialog, int id) const {
-    for (int i = 0; i < 250; ++i) {
-        if (Robot::IsChecked(dialog, id))
-            return true;
-        Sleep(20);
-    }
-    return false;
+bool ProgramSession::WaitForText(HWND dialog, int id, const char* text) {
+    return WaitUntil([&] { return static_cast<bool>(Shows(dialog, id, text)); });
+}
+
+bool ProgramSession::WaitCheck(HWND dialog, int id) {
+    return WaitUntil([&] { return IsChecked(dialog, id); });
 }
 
 HWND ProgramSession::PickFirstTest(int button, const char* pickerTitle, const char* nextTitle) {
@@ -121,18 +101,13 @@ HWND ProgramSession::PickFirstTest(int button, const char* pickerTitle, const ch
                       << " (the screen is in failure-screen.bmp)";
         return nullptr;
     }
-    Robot::Click(picker, IDOK);
+    EXPECT_TRUE(Robot::Click(picker, IDOK));
     HWND next = robot->WaitForWindow(Wide1250(nextTitle));
     if (next == nullptr)
         ADD_FAILURE() << "no window \"" << Narrow(Wide1250(nextTitle)) << "\" after the picker";
     return next;
 }
 
-bool ProgramSession::WaitForFocus(HWND dialog, int id) const {
-    for (int i = 0; i < 250; ++i) {
-        if (Robot::FocusOf(dialog) == GetDlgItem(dialog, id))
-            return true;
-        Sleep(20);
-    }
-    return false;
+bool ProgramSession::WaitForFocus(HWND dialog, int id) {
+    return WaitUntil([&] { return Robot::FocusOf(dialog) == GetDlgItem(dialog, id); });
 }

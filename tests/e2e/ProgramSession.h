@@ -3,6 +3,7 @@
 // is always ended when the test ends, whatever happened.
 
 #include "tests/e2e/Robot.h"
+#include "tests/support/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,9 @@ protected:
 
     // Starts exe in its own folder and waits for its main window.
     void Start(const std::wstring& exe);
-    // Clicks "Ukončit" and expects the program to end with exit code 0.
+    // Expects the program to end, soon, with exit code 0.
+    void ExpectCleanEnd();
+    // Clicks "Ukončit" and expects a clean end.
     void QuitWithButton();
 
     // Clicks one of the panel's buttons once the main window takes input again (a dialog or box
@@ -30,11 +33,14 @@ protected:
     // and presses button.
     void ExpectBox(const char* title, const char* text, bool yesNo, HWND owner, int button,
                    HWND except = nullptr);
-    // Waits until a control shows text.
-    bool WaitForText(HWND dialog, int id, const char* text) const;
-    bool WaitCheck(HWND dialog, int id) const;
-    // Waits until the control has the keyboard focus (the program moves it after a box closes).
-    bool WaitForFocus(HWND dialog, int id) const;
+    // Whether a control shows text (Windows-1250), compared as UTF-16 through the robot's own
+    // conversion rather than the program's.
+    static ::testing::AssertionResult Shows(HWND dialog, int id, const char* text);
+    // Wait, bounded, until a control shows text, a button is checked, or a control has the keyboard
+    // focus (the program moves it after a box closes).
+    static bool WaitForText(HWND dialog, int id, const char* text);
+    static bool WaitCheck(HWND dialog, int id);
+    static bool WaitForFocus(HWND dialog, int id);
 
     PROCESS_INFORMATION process = {};
     Robot* robot = nullptr;
@@ -46,5 +52,3 @@ private:
 
 // The build's program, by the path the build gave (Wine sees the Unix root as drive Z:).
 std::wstring BuiltProgramPath();
-// Removes a folder with everything in it.
-void RemoveTree(const std::wstring& folder);

@@ -1,5 +1,7 @@
 #include "tests/e2e/Robot.h"
 
+#include "tests/support/WindowTesting.h"
+
 #include <fstream>
 
 std::string Narrow(const std::wstring& text) {
@@ -17,21 +19,6 @@ std::wstring Wide1250(const char* text) {
 }
 
 namespace {
-void Pause(DWORD ms) {
-    Sleep(ms);
-}
-
-template <class Condition> bool Poll(Condition condition, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (condition())
-            return true;
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Pause(20);
-    }
-}
-
 void SendMouse(DWORD flags, int x = 0, int y = 0) {
     INPUT input = {};
     input.type = INPUT_MOUSE;
@@ -71,7 +58,7 @@ std::string Robot::DescribeWindows() const {
     for (HWND hwnd : VisibleWindows()) {
         RECT rect;
         GetWindowRect(hwnd, &rect);
-        text += "\"" + Narrow(Text(hwnd)) + "\" at " + std::to_string(rect.left) + "," +
+        text += "\"" + Narrow(WindowText(hwnd)) + "\" at " + std::to_string(rect.left) + "," +
                 std::to_string(rect.top) + (IsWindowEnabled(hwnd) ? "" : " (disabled)") + "; ";
     }
     POINT pointer;
@@ -87,12 +74,12 @@ std::vector<HWND> Robot::VisibleWindows() const {
 
 HWND Robot::WaitForWindow(const std::wstring& title, bool prefix, HWND except, DWORD timeoutMs) const {
     HWND found = nullptr;
-    Poll(
+    WaitUntil(
         [&] {
             for (HWND hwnd : VisibleWindows()) {
                 if (hwnd == except)
                     continue;
-                const std::wstring text = Text(hwnd);
+                const std::wstring text = WindowText(hwnd);
                 if (text == title || (prefix && text.compare(0, title.size(), title) == 0)) {
                     found = hwnd;
                     return true;
@@ -102,15 +89,15 @@ HWND Robot::WaitForWindow(const std::wstring& title, bool prefix, HWND except, D
         },
         timeoutMs);
     if (found)
-        Pause(50); // let the window finish its first paint and initialisation
+        Sleep(50); // let the window finish its first paint and initialisation
     return found;
 }
 
 bool Robot::WaitUntilGone(const std::wstring& title, DWORD timeoutMs) const {
-    return Poll(
+    return WaitUntil(
         [&] {
             for (HWND hwnd : VisibleWindows())
-                if (Text(hwnd) == title)
+                if (WindowText(hwnd) == title)
                     return false;
             return true;
         },
@@ -129,18 +116,17 @@ bool Robot::WaitUntilGone(const std::wstring& title, DWORD timeoutMs) const {
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t className[32] = {};
         GetClassNameW(child, className, 32);
-        if (_wcsicmp(className, L"Static") == 0 && !Text(child).empty())
-            shown.text = Text(child);
+        if (_wcsicmp(className, L"Static") == 0 && !WindowText(child).empty())
+            shown.text = WindowText(child);
     }
     return ::testing::AssertionSuccess();
 }
 
 ::testing::AssertionResult Robot::Answer(const ShownMessageBox& shown, int button) const {
-    const HWND control = GetDlgItem(shown.box, button);
-    if (control == nullptr)
-        return ::testing::AssertionFailure() << "the message box has no button " << button;
-    PostMessageW(control, BM_CLICK, 0, 0);
-    if (!Poll([&] { return !IsWindow(shown.box); }, 10000))
+    const ::testing::AssertionResult clicked = Click(shown.box, button);
+    if (!clicked)
+        return clicked;
+    if (!WaitUntil([&] { return !IsWindow(shown.box); }, 10000))
         return ::testing::AssertionFailure() << "the message box did not close";
     return ::testing::AssertionSuccess();
 }
@@ -149,80 +135,44 @@ void Robot::Hover(HWND window) const {
     SetForegroundWindow(GetAncestor(window, GA_ROOT));
     const POINT middle = MiddleOf(window);
     SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, middle.x - 5, middle.y);
-    Pause(50);
+    Sleep(50);
     SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, middle.x, middle.y);
-    Pause(100);
+    Sleep(100);
 }
 
 void Robot::Press() const {
     SendMouse(MOUSEEVENTF_LEFTDOWN);
-    Pause(50);
+    Sleep(50);
 }
 
 void Robot::Release() const {
     SendMouse(MOUSEEVENTF_LEFTUP);
-    Pause(50);
-}
-
-LRESULT Robot::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result))
-        return 0;
-    return static_cast<LRESULT>(result);
+    Sleep(50);
 }
 
 std::wstring Robot::ListEntry(HWND list, int index) {
     wchar_t entry[512] = {};
-    if (Send(list, LB_GETTEXTLEN, index) >= 512)
+    if (SendBounded(list, LB_GETTEXTLEN, index) >= 512)
         return std::wstring();
-    Send(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(entry));
+    SendBounded(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(entry));
     return entry;
 }
 
-std::wstring Robot::Text(HWND window) {
-    // Sent WM_GETTEXT: GetWindowText does not read another process's controls.
-    wchar_t buffer[2048] = {};
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                             5000, &copied))
-        return std::wstring();
-    return std::wstring(buffer, copied);
-}
-
 void Robot::Type(HWND dialog, int id, const std::wstring& text) {
-    Send(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendBounded(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void Robot::Click(HWND dialog, int id) {
-    PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-
-bool Robot::IsChecked(HWND dialog, int id) {
-    return Send(GetDlgItem(dialog, id), BM_GETCHECK) == BST_CHECKED;
+::testing::AssertionResult Robot::Click(HWND dialog, int id) {
+    ::testing::AssertionResult pressable = CanPress(dialog, id);
+    if (pressable)
+        PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    return pressable;
 }
 
 HWND Robot::FocusOf(HWND window) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
-std::string ReadFileBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string bytes;
-    char chunk[65536];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
-        bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
-}
-
-bool FileExists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // Copies a window as the screen shows it into a 24-bit BMP file.

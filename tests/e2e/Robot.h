@@ -1,7 +1,10 @@
 #pragma once
 // A robot that uses the real program from outside, as a user does: it finds windows by title,
 // reads and types into controls, clicks the image buttons with real mouse input and answers real
-// message boxes. Every wait is bounded.
+// message boxes. Every wait is bounded. Controls are read with the tests' own helpers
+// (tests/support/Controls.h), which serve another process's windows too.
+
+#include "tests/support/Controls.h"
 
 #include <windows.h>
 
@@ -39,20 +42,12 @@ public:
     void Press() const;
     void Release() const;
 
-    // A message sent to the other process with a bound on the wait; 0 when it does not answer.
-    static LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // The text of a list entry of the other process.
     static std::wstring ListEntry(HWND list, int index);
-
-    // Dialog controls of the other process.
-    static std::wstring Text(HWND window);
-    static std::wstring ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
     static void Type(HWND dialog, int id, const std::wstring& text);
-    // Clicks a dialog's push or radio button the way the dialog manager does (posted, so a modal
-    // box that the click opens does not hold the robot).
-    static void Click(HWND dialog, int id);
-    static bool IsChecked(HWND dialog, int id);
-    static bool IsEnabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+    // Clicks a dialog's push or radio button as Click does, but posted, so that a modal box that
+    // the click opens does not hold the robot.
+    [[nodiscard]] static ::testing::AssertionResult Click(HWND dialog, int id);
     // The control that has the keyboard focus in the program's active window.
     static HWND FocusOf(HWND window);
     // The program's visible top-level windows and their titles, for a failure message.
@@ -71,7 +66,3 @@ std::wstring Wide1250(const char* text);
 
 // Copies a window (nullptr: the whole screen) as the screen shows it into a 24-bit BMP file.
 bool SaveWindowPicture(HWND window, const std::wstring& path);
-
-// Reads a whole file; empty when it does not exist.
-std::string ReadFileBytes(const std::wstring& path);
-bool FileExists(const std::wstring& path);

@@ -1,8 +1,9 @@
-// Not a test of its own: a walk through every window of the real program that saves a picture
+// A tool, not a test: the robot's walk through every window of the real program, saving a picture
 // of each for the README (scripts/screenshots.sh runs it with KVIZAR_SHOTS set to a folder).
 
 #include "res/resource.h"
 #include "tests/e2e/ProgramSession.h"
+#include "tests/support/SheetFields.h"
 
 #include <cstdlib>
 #include <string>
@@ -14,24 +15,19 @@ protected:
         Sleep(300); // the last paint
         EXPECT_TRUE(SaveWindowPicture(window, shots + L"\\" + name + L".bmp")) << Narrow(name);
     }
-    // A message box, pictured before it is answered.
-    void ShotBox(const char* title, HWND except, const wchar_t* name) {
+    // A message box answered with OK; pictured first when it has a name.
+    void AnswerBox(const char* title, HWND except, const wchar_t* name) {
         ShownMessageBox shown;
         ASSERT_TRUE(robot->WaitForMessageBox(Wide1250(title), shown, except));
-        Shot(shown.box, name);
+        if (name)
+            Shot(shown.box, name);
         ASSERT_TRUE(robot->Answer(shown, IDOK));
     }
-    void Answer(HWND quiz, int option, const wchar_t* shotName = nullptr) {
-        Robot::Click(quiz, option);
+    void Answer(HWND quiz, int option, const wchar_t* shotName) {
+        ASSERT_TRUE(Robot::Click(quiz, option));
         ASSERT_TRUE(WaitCheck(quiz, option));
-        Robot::Click(quiz, IDC_NEXT);
-        if (shotName) {
-            ShotBox("Kvizar 2004", quiz, shotName);
-        } else {
-            ShownMessageBox shown;
-            ASSERT_TRUE(robot->WaitForMessageBox(Wide1250("Kvizar 2004"), shown, quiz));
-            ASSERT_TRUE(robot->Answer(shown, IDOK));
-        }
+        ASSERT_TRUE(Robot::Click(quiz, IDC_NEXT));
+        AnswerBox("Kvizar 2004", quiz, shotName);
     }
     // Runs the test with these options; pictures the results.
     void RunWith(int first, int second, const wchar_t* resultsName, bool pictureQuiz) {
@@ -40,7 +36,7 @@ protected:
         ASSERT_NE(nullptr, picker);
         if (pictureQuiz)
             Shot(picker, L"picker");
-        Robot::Click(picker, IDOK);
+        ASSERT_TRUE(Robot::Click(picker, IDOK));
         HWND quiz = robot->WaitForWindow(Wide1250("Kvizar 2004 - Zkouška"));
         ASSERT_NE(nullptr, quiz);
         if (pictureQuiz)
@@ -50,7 +46,7 @@ protected:
         HWND results = robot->WaitForWindow(Wide1250("Výsledky testu"));
         ASSERT_NE(nullptr, results);
         Shot(results, resultsName);
-        Robot::Click(results, IDOK);
+        ASSERT_TRUE(Robot::Click(results, IDOK));
         ASSERT_TRUE(robot->WaitUntilGone(Wide1250("Výsledky testu")));
     }
 
@@ -87,23 +83,22 @@ TEST_F(Screenshots, Tour) {
     Robot::Type(name, IDC_TEST_NAME, Wide1250("Zkouška"));
     Robot::Type(name, IDC_QUESTION_COUNT, L"2");
     Shot(name, L"new-test");
-    Robot::Click(name, IDOK);
+    ASSERT_TRUE(Robot::Click(name, IDOK));
     HWND sheet = robot->WaitForWindow(Wide1250("Vytvoření nového testu"));
     ASSERT_NE(nullptr, sheet);
     const char* first[5] = {"Hlavní město České republiky?", "Brno", "Praha", "Ostrava", "Plzeň"};
     const char* second[5] = {"Kolik nohou má pavouk?", "osm", "šest", "čtyři", "deset"};
-    const int fields[5] = {IDC_QUESTION, IDC_ANSWER1, IDC_ANSWER2, IDC_ANSWER3, IDC_ANSWER4};
     for (int i = 0; i < 5; ++i)
-        Robot::Type(sheet, fields[i], Wide1250(first[i]));
-    Robot::Click(sheet, IDC_OPTION2);
+        Robot::Type(sheet, kSheetFields[i], Wide1250(first[i]));
+    ASSERT_TRUE(Robot::Click(sheet, IDC_OPTION2));
     ASSERT_TRUE(WaitCheck(sheet, IDC_OPTION2));
     Shot(sheet, L"create-sheet");
-    Robot::Click(sheet, IDC_NEXT);
+    ASSERT_TRUE(Robot::Click(sheet, IDC_NEXT));
     ASSERT_TRUE(WaitForText(sheet, IDC_QUESTION_LABEL, "Otázka č. 2"));
     for (int i = 0; i < 5; ++i)
-        Robot::Type(sheet, fields[i], Wide1250(second[i]));
-    Robot::Click(sheet, IDC_NEXT);
-    ShotBox("Kvizar 2004", nullptr, L"created");
+        Robot::Type(sheet, kSheetFields[i], Wide1250(second[i]));
+    ASSERT_TRUE(Robot::Click(sheet, IDC_NEXT));
+    AnswerBox("Kvizar 2004", nullptr, L"created");
 
     RunWith(IDC_OPTION2, IDC_OPTION3, L"results-green", true);
     RunWith(IDC_OPTION1, IDC_OPTION2, L"results-red", false);
@@ -111,7 +106,7 @@ TEST_F(Screenshots, Tour) {
     HWND edit = PickFirstTest(kEditButton, "Editovat test", "Editace testu");
     ASSERT_NE(nullptr, edit);
     Shot(edit, L"edit-sheet");
-    Robot::Click(edit, IDCANCEL);
+    ASSERT_TRUE(Robot::Click(edit, IDCANCEL));
     ExpectBox("Editace testu", nullptr, true, edit, IDYES, edit);
     QuitWithButton();
 }

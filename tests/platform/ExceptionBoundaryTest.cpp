@@ -1,6 +1,10 @@
+#include "platform/Dialog.h"
 #include "platform/Exception.h"
+#include "platform/WinApp.h"
 #include "platform/Wnd.h"
+#include "res/resource.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/WindowTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +18,7 @@ const UINT kThrowUnknown = WM_USER + 4;
 
 class TestFileError : public CException {
 public:
-    CString GetErrorMessage() const override { return "Soubor nebyl nalezen."; }
+    std::wstring GetErrorMessage() const override { return L"Soubor nebyl nalezen."; }
 };
 
 // A window whose handlers throw the way workflow handlers can.
@@ -87,6 +91,35 @@ TEST(ExceptionBoundary, AThrowingHandlerIsReportedAndTheWindowGoesOn) {
     // Still alive and still dispatching.
     EXPECT_TRUE(IsWindow(wnd.m_hWnd));
     EXPECT_EQ(5, wnd.SendMessage(kAnswer, 2, 3));
+}
+
+// A file error is owned by the dialog open over the main window, else by the main window, so that
+// neither takes input under the box: also when the user has switched to another program.
+TEST(ExceptionBoundary, AFileErrorIsOwnedByTheMainWindowOrItsDialog) {
+    ThrowingWnd main;
+    ASSERT_TRUE(main.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
+    struct MainWindow {
+        explicit MainWindow(CWnd* wnd) { AfxGetThread()->m_pMainWnd = wnd; }
+        ~MainWindow() { AfxGetThread()->m_pMainWnd = nullptr; } // before it goes, or the loop would quit
+    } asMain(&main);
+    MessageBoxScript boxes;
+    boxes.Then(IDOK).Then(IDOK);
+    HWND dialog = nullptr;
+    CDialog::SetTestScript([&dialog](CDialog& d) {
+        dialog = d.m_hWnd;
+        TestFileError().ReportError();
+        d.SendMessage(WM_COMMAND, IDCANCEL);
+    });
+    CDialog(IDD_RUN_SELECT).DoModal();
+    CDialog::SetTestScript(nullptr);
+    {
+        OtherThreadInFront other;
+        ASSERT_EQ(nullptr, GetActiveWindow());
+        TestFileError().ReportError();
+    }
+    ASSERT_EQ(2u, boxes.Shown().size());
+    EXPECT_EQ(dialog, boxes.Shown()[0].owner);
+    EXPECT_EQ(main.m_hWnd, boxes.Shown()[1].owner);
 }
 
 TEST(ExceptionBoundary, AThrowingCreationFailsTheCreation) {

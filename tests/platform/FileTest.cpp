@@ -1,61 +1,46 @@
 // The framework's files over real files in a scratch folder beside the test exe: open modes and
-// sharing, exact reads, the causes and texts of file errors, temporary files and their replacing.
-// Listing, write failures and the retried replace are tested through the storage that uses them.
+// sharing, exact reads, the causes and texts of file errors, temporary files and their replacing,
+// in folders whose names Windows-1250 cannot hold and beyond MAX_PATH. Listing, write failures and
+// the retried replace are tested through the storage that uses them.
 
 #include "platform/File.h"
-#include "platform/FileFind.h"
 #include "platform/FileSystem.h"
+#include "platform/TemporaryFile.h"
 #include "platform/Text.h"
+#include "tests/support/Files.h"
 #include "tests/support/MessageBoxScript.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace {
+// Cyrillic and ñ: neither Windows-1250 nor 1252 holds all of them.
+const wchar_t kForeignFolder[] = L"Soubory-\u0422\u0435\u0441\u0442-Mu\u00f1oz";
+
 class File : public ::testing::Test {
 protected:
     void SetUp() override {
-        const CString exe = AfxGetModuleFileName();
-        folder = exe.Left(exe.ReverseFind('\\')) + "\\Soubory";
-        Clear();
+        folder = BesideExe(kForeignFolder);
+        RemoveTree(folder);
         ASSERT_TRUE(AfxCreateDirectory(folder));
     }
     void TearDown() override {
         CFile::SetFaultHook(nullptr);
-        Clear();
-    }
-
-    // The scratch folder holds files and empty folders; some names are not Windows-1250.
-    void Clear() {
-        const std::wstring wideFolder = ToWide(folder);
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((wideFolder + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring path = wideFolder + L"\\" + found.cFileName;
-                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                    DeleteFileW(path.c_str());
-                else if (found.cFileName[0] != L'.')
-                    RemoveDirectoryW(path.c_str());
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(wideFolder.c_str());
+        RemoveTree(folder);
     }
 
     // Writes text to a new file in the folder and returns its path.
-    CString Make(const char* name, const std::string& text) {
-        const CString path = folder + "\\" + name;
+    std::wstring Make(const std::wstring& name, const std::string& text) {
+        const std::wstring path = folder + L"\\" + name;
         CFile file;
         EXPECT_TRUE(file.Open(path, CFile::modeCreate | CFile::modeWrite));
         file.Write(text.data(), static_cast<UINT>(text.size()));
         return path;
     }
 
-    std::string Content(const CString& path) {
+    std::string Content(const std::wstring& path) {
         CFile file;
         if (!file.Open(path, CFile::modeRead))
             return "(cannot open)";
@@ -64,32 +49,30 @@ protected:
         return text;
     }
 
-    std::vector<std::string> Listing() {
-        std::vector<std::string> names;
-        CFileFind finder;
-        BOOL working = finder.FindFile(folder + "\\*");
-        while (working) {
-            working = finder.FindNextFile();
-            if (!finder.IsDirectory())
-                names.push_back(finder.GetFileName().GetString());
+    // A folder inside the scratch folder whose files' paths are longer than MAX_PATH.
+    std::wstring DeepFolder() {
+        std::wstring deep = folder;
+        while (deep.size() < MAX_PATH) {
+            deep += L"\\" + std::wstring(60, L'd');
+            EXPECT_TRUE(AfxCreateDirectory(deep));
         }
-        std::sort(names.begin(), names.end());
-        return names;
+        return deep;
     }
 
-    CString folder;
+    std::wstring folder;
 };
 
-bool OpensFor(const CString& path, DWORD access) {
-    HANDLE other = CreateFileW(ToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+bool OpensFor(const std::wstring& path, DWORD access) {
+    HANDLE other = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                OPEN_EXISTING, 0, nullptr);
     CloseHandle(other);
     return other != INVALID_HANDLE_VALUE;
 }
 
 TEST_F(File, CreateTruncatesAndReadsStopAtTheEnd) {
-    const CString path = Make("Příliš žluťoučký.tst", "dlouhý starý obsah");
-    Make("Příliš žluťoučký.tst", "nový");
+    const std::wstring path =
+        Make(L"P\u0159\u00edli\u0161 \u017elu\u0165ou\u010dk\u00fd.tst", "dlouhý starý obsah");
+    Make(L"P\u0159\u00edli\u0161 \u017elu\u0165ou\u010dk\u00fd.tst", "nový");
     CFile file;
     ASSERT_TRUE(file.Open(path, CFile::modeRead));
     EXPECT_EQ(4u, file.GetLength());
@@ -102,7 +85,7 @@ TEST_F(File, CreateTruncatesAndReadsStopAtTheEnd) {
 }
 
 TEST_F(File, SharingDecidesWhoElseMayOpenTheFile) {
-    const CString path = Make("sdílení.tst", "x");
+    const std::wstring path = Make(L"sd\u00edlen\u00ed.tst", "x");
     {
         CFile reader;
         ASSERT_TRUE(reader.Open(path, CFile::modeRead | CFile::shareDenyWrite));
@@ -117,72 +100,118 @@ TEST_F(File, SharingDecidesWhoElseMayOpenTheFile) {
     EXPECT_TRUE(OpensFor(path, GENERIC_WRITE)); // the destructors closed both
 }
 
-TEST_F(File, FailuresNameTheFileAndTheirCauseInCzech) {
-    const CString missing = folder + "\\chybí.tst";
+TEST_F(File, FailuresNameTheFileByItsRealPathAndTheirCauseInCzech) {
+    const std::wstring missing = folder + L"\\chyb\u00ed.tst";
     CFileException error;
     CFile file;
     EXPECT_FALSE(file.Open(missing, CFile::modeRead, &error));
     EXPECT_EQ(CFileException::fileNotFound, error.m_cause);
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, error.m_lOsError);
-    EXPECT_STREQ(missing, error.m_strFileName);
+    EXPECT_EQ(missing, error.m_strFileName);
 
     const struct {
         LONG osError;
-        const char* text;
+        const wchar_t* text;
     } cases[] = {
-        {ERROR_FILE_NOT_FOUND, "Soubor C:\\a.tst nebyl nalezen."},
-        {ERROR_PATH_NOT_FOUND, "Cesta k souboru C:\\a.tst je neplatná."},
-        {ERROR_INVALID_NAME, "Cesta k souboru C:\\a.tst je neplatná."},
-        {ERROR_ACCESS_DENIED, "Přístup k souboru C:\\a.tst byl odepřen."},
-        {ERROR_WRITE_PROTECT, "Přístup k souboru C:\\a.tst byl odepřen."},
-        {ERROR_SHARING_VIOLATION, "Soubor C:\\a.tst právě používá jiný program."},
-        {ERROR_LOCK_VIOLATION, "Soubor C:\\a.tst právě používá jiný program."},
-        {ERROR_DISK_FULL, "Při zápisu souboru C:\\a.tst došlo místo na disku."},
-        {ERROR_HANDLE_DISK_FULL, "Při zápisu souboru C:\\a.tst došlo místo na disku."},
-        {ERROR_CRC, "Při práci se souborem C:\\a.tst došlo k chybě."},
+        {ERROR_FILE_NOT_FOUND, L"Soubor C:\\\u0422\\a.tst nebyl nalezen."},
+        {ERROR_PATH_NOT_FOUND, L"Cesta k souboru C:\\\u0422\\a.tst je neplatn\u00e1."},
+        {ERROR_INVALID_NAME, L"Cesta k souboru C:\\\u0422\\a.tst je neplatn\u00e1."},
+        {ERROR_ACCESS_DENIED, L"P\u0159\u00edstup k souboru C:\\\u0422\\a.tst byl odep\u0159en."},
+        {ERROR_WRITE_PROTECT, L"P\u0159\u00edstup k souboru C:\\\u0422\\a.tst byl odep\u0159en."},
+        {ERROR_SHARING_VIOLATION,
+         L"Soubor C:\\\u0422\\a.tst pr\u00e1v\u011b pou\u017e\u00edv\u00e1 jin\u00fd program."},
+        {ERROR_LOCK_VIOLATION,
+         L"Soubor C:\\\u0422\\a.tst pr\u00e1v\u011b pou\u017e\u00edv\u00e1 jin\u00fd program."},
+        {ERROR_DISK_FULL, L"P\u0159i z\u00e1pisu souboru C:\\\u0422\\a.tst do\u0161lo m\u00edsto na disku."},
+        {ERROR_HANDLE_DISK_FULL,
+         L"P\u0159i z\u00e1pisu souboru C:\\\u0422\\a.tst do\u0161lo m\u00edsto na disku."},
+        {ERROR_CRC, L"P\u0159i pr\u00e1ci se souborem C:\\\u0422\\a.tst do\u0161lo k chyb\u011b."},
     };
     for (const auto& c : cases) {
         try {
-            CFileException::ThrowOsError(c.osError, "C:\\a.tst");
+            CFileException::ThrowOsError(c.osError, L"C:\\\u0422\\a.tst");
         } catch (const CFileException& thrown) {
-            EXPECT_STREQ(c.text, thrown.GetErrorMessage()) << "error " << c.osError;
+            EXPECT_EQ(std::wstring(c.text), thrown.GetErrorMessage()) << "error " << c.osError;
         }
     }
 
+    // The box shows the path as it is, not as Windows-1250 would spell it.
     MessageBoxScript boxes;
     boxes.Then(IDOK);
     error.ReportError();
-    ASSERT_EQ(1u, boxes.Shown().size());
-    EXPECT_STREQ("Kvizar 2004", boxes.Shown()[0].title);
-    EXPECT_EQ(UINT(MB_OK | MB_ICONEXCLAMATION), boxes.Shown()[0].type);
+    EXPECT_TRUE(
+        OneBox(boxes, L"Soubor " + missing + L" nebyl nalezen.", "Kvizar 2004", MB_OK | MB_ICONEXCLAMATION));
 }
 
 TEST_F(File, ATemporaryFileIsNewAndTakesTheTargetsPlace) {
-    const CString target = Make("cíl.tst", "starý");
-    CFile first, second;
-    ASSERT_TRUE(first.OpenTemporary(folder));
-    ASSERT_TRUE(second.OpenTemporary(folder));
-    EXPECT_STRNE(first.GetFilePath(), second.GetFilePath());
-    EXPECT_EQ(0, std::string(first.GetFilePath()).rfind(folder + "\\", 0));
+    const std::wstring target = Make(L"c\u00edl.tst", "starý");
+    CTemporaryFile first, second;
+    first.Create(target);
+    second.Create(folder + L"\\jin\u00fd.tst");
+    EXPECT_NE(first.GetFilePath(), second.GetFilePath());
+    EXPECT_EQ(folder + L"\\~kvz", first.GetFilePath().substr(0, folder.size() + 5));
+    EXPECT_EQ(L".tmp", first.GetFilePath().substr(first.GetFilePath().size() - 4)); // never a test's ".tst"
     first.Write("nový", 4);
-    first.Close();
-    second.Close();
-
-    CFile::Replace(first.GetFilePath(), target);
+    first.Commit();
+    second.Commit(); // a missing target is fine
     EXPECT_EQ("nový", Content(target));
-    CFile::Replace(second.GetFilePath(), folder + "\\jiný.tst"); // a missing target is fine
-    EXPECT_EQ(std::vector<std::string>({"cíl.tst", "jiný.tst"}), Listing());
+    EXPECT_EQ(std::vector<std::wstring>({L"c\u00edl.tst", L"jin\u00fd.tst"}), FolderEntries(folder));
 
-    CFileException error;
-    CFile third;
-    EXPECT_FALSE(third.OpenTemporary(folder + "\\chybí", &error));
-    EXPECT_EQ(CFileException::badPath, error.m_cause);
+    {
+        CTemporaryFile abandoned;
+        abandoned.Create(target);
+        abandoned.Write("x", 1);
+    } // destroyed without Commit: it goes, the target stays
+    EXPECT_EQ(std::vector<std::wstring>({L"c\u00edl.tst", L"jin\u00fd.tst"}), FolderEntries(folder));
+    EXPECT_EQ("nový", Content(target));
+
+    try {
+        CTemporaryFile nowhere;
+        nowhere.Create(folder + L"\\chyb\u00ed\\a.tst");
+        ADD_FAILURE() << "a temporary file in a missing folder";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(CFileException::badPath, error.m_cause);
+    }
     EXPECT_TRUE(CFile::RemoveQuietly(target));
     EXPECT_FALSE(CFile::RemoveQuietly(target));
 }
 
+TEST_F(File, AReplacementKeepsTheTargetsAttributesButNotItsArchiveBit) {
+    const std::wstring target = Make(L"skryt\u00fd.tst", "starý");
+    ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    CTemporaryFile file;
+    file.Create(target);
+    file.Write("nový", 4);
+    file.Commit();
+    EXPECT_EQ("nový", Content(target));
+    EXPECT_EQ(DWORD(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE),
+              AttributesOf(target));
+}
+
+TEST_F(File, FilesBeyondMaxPathAreCreatedReplacedListedAndRemoved) {
+    const std::wstring deep = DeepFolder();
+    const std::wstring target = deep + L"\\" + std::wstring(200, L'n') + L".tst";
+    ASSERT_GT(target.size(), size_t(MAX_PATH + 200));
+    Make(target.substr(folder.size() + 1), "starý");
+    EXPECT_EQ("starý", Content(target));
+    CTemporaryFile file;
+    file.Create(target);
+    file.Write("nový", 4);
+    file.Commit();
+    EXPECT_EQ("nový", Content(target));
+    EXPECT_EQ(std::vector<std::wstring>({target.substr(deep.size() + 1)}), FolderEntries(deep));
+    EXPECT_TRUE(CFile::RemoveQuietly(target));
+}
+
 TEST(FileSystem, TheModuleFileNameIsTheRunningExe) {
-    const CString exe = AfxGetModuleFileName();
-    EXPECT_EQ(static_cast<size_t>(exe.GetLength()) - 23, std::string(exe).rfind("\\platform_file_test.exe"));
+    EXPECT_EQ(BesideExe(L"platform_file_test.exe"), AfxGetModuleFileName());
+}
+
+TEST(FileSystem, TheExtendedLengthFormOfAPath) {
+    EXPECT_EQ(L"\\\\?\\C:\\a\\b.tst", ExtendedLengthPath(L"C:\\a\\b.tst"));
+    EXPECT_EQ(L"\\\\?\\UNC\\server\\share\\b.tst", ExtendedLengthPath(L"\\\\server\\share\\b.tst"));
+    EXPECT_EQ(L"\\\\?\\C:\\a", ExtendedLengthPath(L"\\\\?\\C:\\a"));
+    EXPECT_EQ(L"\\\\.\\pipe\\x", ExtendedLengthPath(L"\\\\.\\pipe\\x"));
+    EXPECT_EQ(L"a\\b.tst", ExtendedLengthPath(L"a\\b.tst"));
 }
 } // namespace

@@ -1,9 +1,7 @@
 #include "run/ResultsDlg.h"
 
 #include "res/resource.h"
-#include "tests/run/RunTesting.h"
-#include "tests/support/MessageBoxScript.h"
-#include "tests/support/WindowTesting.h"
+#include "tests/support/Controls.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +9,6 @@
 #include <string>
 
 namespace {
-std::string Text(const CWnd& dialog, int id) {
-    return dialog.GetDlgItemTextA(id).GetString();
-}
-
 class Results : public ::testing::Test {
 protected:
     void TearDown() override { CDialog::SetTestScript(nullptr); }
@@ -27,7 +21,8 @@ TEST_F(Results, ShowTheBareNameTheNumbersAndTheRate) {
         double percent;
         const char* percentText;
     } cases[] = {
-        {"Zkouška z češtiny", 2, 1, 3, 200.0 / 3.0, "Úspěšnost: 66.67 %"},
+        // The quotient 2 / 3 as a double, then times 100: just below 200 / 3 (66.666666666666671).
+        {"Zkouška z češtiny", 2, 1, 3, 66.666666666666657, "Úspěšnost: 66.67 %"},
         {"a", 0, 8, 8, 0.0, "Úspěšnost: 0.00 %"},
         {"Test s mezerami", 12, 0, 12, 100.0, "Úspěšnost: 100.00 %"},
         {"Velký test", 99, 1, 100, 99.0, "Úspěšnost: 99.00 %"},
@@ -61,8 +56,8 @@ TEST_F(Results, EnterEscapeAndTheCloseBoxEndThemAtOnce) {
         std::function<void(CDialog&)> close;
         INT_PTR result;
     } cases[] = {
-        {"Enter", [](CDialog& d) { PressKey(d.m_hWnd, VK_RETURN); }, IDOK},
-        {"Escape", [](CDialog& d) { PressKey(d.m_hWnd, VK_ESCAPE); }, IDCANCEL},
+        {"Enter", [](CDialog& d) { PressKey(d, VK_RETURN); }, IDOK},
+        {"Escape", [](CDialog& d) { PressKey(d, VK_ESCAPE); }, IDCANCEL},
         {"close box", [](CDialog& d) { d.SendMessage(WM_SYSCOMMAND, SC_CLOSE); }, IDCANCEL},
     };
     for (const Case& c : cases) {

@@ -3,7 +3,7 @@
 #include "platform/Font.h"
 #include "platform/Text.h"
 #include "run/Verdict.h"
-#include "tests/run/ClientImage.h"
+#include "tests/support/ClientImage.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +34,8 @@ int BodyTextWidth(const char* text) {
 // the heading leaves visible, so the heading covers the pixel above left of it fully; below right
 // of a pure green pixel lies shadow, black or blended with green, never the background.
 void ExpectHeadingWithShadow(const ClientImage& image) {
-    const ColourExtent green = FindColour(image, kPassColour, kHeadingArea);
-    const ColourExtent black = FindColour(image, kShadow, kHeadingArea);
+    const PixelExtent green = FindColour(image, kPassColour, kHeadingArea);
+    const PixelExtent black = FindColour(image, kShadow, kHeadingArea);
     ASSERT_GT(green.count, 100);
     ASSERT_GT(black.count, 20);
     EXPECT_GE(green.box.left, 64);
@@ -89,7 +89,7 @@ TEST_F(ResultsPainting, HeadingRateAndVerdictInTheirPlacesAndColours) {
             ExpectHeadingWithShadow(image);
 
             const RECT rateArea = {0, 160, image.Width(), 200};
-            const ColourExtent rate = FindColour(image, c.colour, rateArea);
+            const PixelExtent rate = FindColour(image, c.colour, rateArea);
             EXPECT_GT(rate.count, 50);
             EXPECT_EQ(0, FindColour(image, other, rateArea).count);
             EXPECT_GE(rate.box.left, 70);
@@ -99,7 +99,7 @@ TEST_F(ResultsPainting, HeadingRateAndVerdictInTheirPlacesAndColours) {
             EXPECT_NEAR(BodyTextWidth(dlg.m_percentText), rate.box.right - rate.box.left + 1, 5);
 
             const RECT verdictArea = {0, 200, image.Width(), image.Height() - 50};
-            const ColourExtent verdict = FindColour(image, c.colour, verdictArea);
+            const PixelExtent verdict = FindColour(image, c.colour, verdictArea);
             EXPECT_GT(verdict.count, 50);
             EXPECT_EQ(0, FindColour(image, other, verdictArea).count);
             EXPECT_GE(verdict.box.top, 200);

@@ -1,8 +1,9 @@
 #include "run/RunTestDlg.h"
 
 #include "res/resource.h"
-#include "tests/run/RunTesting.h"
+#include "tests/support/Controls.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/TestFileSamples.h"
 #include "tests/support/WindowTesting.h"
 
 #include <gtest/gtest.h>
@@ -20,37 +21,25 @@ const char kAskCancel[] = "Opravdu chcete test ukončit?";
 const char kTitle[] = "Kvizar 2004";
 const char kTestName[] = "Zkouška z češtiny";
 
-const std::vector<QuizQuestion> kTwoQuestions = {
-    {"Hlavní město Moravy?", {"Praha", "Brno", "Ostrava", "Olomouc"}, 1},
-    {"Kolik je 2+2?", {"3", "5", "22", "Čtyři"}, 3},
+const std::vector<QuestionRecord> kTwoQuestions = {
+    MakeRecord(1, {"Hlavní město Moravy?", "Praha", "Brno", "Ostrava", "Olomouc"}),
+    MakeRecord(3, {"Kolik je 2+2?", "3", "5", "22", "Čtyři"}),
 };
 
-std::string Text(const CWnd& dialog, int id) {
-    return dialog.GetDlgItemTextA(id).GetString();
-}
-
-bool IsChecked(const CWnd& dialog, int id) {
-    return SendMessageW(dialog.GetDlgItem(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void Click(CWnd& dialog, int id) {
-    dialog.GetDlgItem(id).SendMessage(BM_CLICK);
-}
-
 // Answers with the option (0..3); the first is checked already and is left untouched.
-void Answer(CWnd& dialog, int option) {
-    if (option != 0)
-        Click(dialog, IDC_OPTION1 + option);
-    Click(dialog, IDC_NEXT);
+::testing::AssertionResult Answer(HWND dialog, int option) {
+    const ::testing::AssertionResult picked =
+        option == 0 ? ::testing::AssertionSuccess() : Click(dialog, IDC_OPTION1 + option);
+    return picked ? Click(dialog, IDC_NEXT) : picked;
 }
 
 // Everything the quiz shows for question i: the texts, the first option alone checked, the
 // status line and the answer button's caption.
-void ExpectShowsQuestion(const CRunTestDlg& dlg, const std::vector<QuizQuestion>& questions, int i) {
+void ExpectShowsQuestion(const CRunTestDlg& dlg, const std::vector<QuestionRecord>& questions, int i) {
     const int count = static_cast<int>(questions.size());
-    EXPECT_EQ(questions[i].text, Text(dlg, IDC_QUESTION_TEXT));
+    EXPECT_EQ(questions[i].text[FieldQuestion], Text(dlg, IDC_QUESTION_TEXT));
     for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(questions[i].options[k], Text(dlg, IDC_OPTION1 + k)) << "option " << k;
+        EXPECT_EQ(questions[i].text[FieldAnswer1 + k], Text(dlg, IDC_OPTION1 + k)) << "option " << k;
         EXPECT_EQ(k == 0, IsChecked(dlg, IDC_OPTION1 + k)) << "option " << k;
     }
     EXPECT_EQ("Otázka č. " + std::to_string(i + 1), Text(dlg, IDC_QUESTION_NUMBER));
@@ -68,54 +57,27 @@ void ExpectBox(const ShownBox& box, HWND owner, const std::string& text, UINT ty
     EXPECT_EQ(type, box.type);
 }
 
-// Runs a step from the quiz's own modal loop once it has handled everything posted so far: a
-// thread timer fires only when the queue holds nothing else.
-class LaterStep {
-public:
-    ~LaterStep() {
-        if (m_timer)
-            KillTimer(nullptr, m_timer);
-        Step() = nullptr;
-    }
-    void Post(std::function<void()> step) {
-        Step() = std::move(step);
-        m_timer = SetTimer(nullptr, 0, 10, &LaterStep::Fire);
-    }
+// Runs the quiz on a test built in memory; the script runs inside its modal loop.
+INT_PTR RunQuiz(CRunTestDlg& dlg, const std::vector<QuestionRecord>& questions,
+                const std::function<void()>& script) {
+    QuestionArray array = ArrayOf(questions);
+    dlg.m_questions = array.Data();
+    dlg.m_count = array.Count();
+    dlg.m_testName = kTestName;
+    CDialog::SetTestScript([&script](CDialog&) { script(); });
+    const INT_PTR result = dlg.DoModal();
+    CDialog::SetTestScript(nullptr);
+    return result;
+}
 
-private:
-    static std::function<void()>& Step() {
-        static std::function<void()> step;
-        return step;
-    }
-    static void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        const std::function<void()> step = std::move(Step());
-        Step() = nullptr;
-        if (step)
-            step();
-    }
-    UINT_PTR m_timer = 0;
-};
-
-// One quiz on a test built in memory; the script runs inside its modal loop.
 class Quiz : public ::testing::Test {
 protected:
-    void TearDown() override { CDialog::SetTestScript(nullptr); }
-
-    INT_PTR Run(const std::vector<QuizQuestion>& questions, std::function<void(CRunTestDlg&)> script) {
-        m_array = MakeQuestions(questions);
-        dlg.m_questions = m_array.Data();
-        dlg.m_count = m_array.Count();
-        dlg.m_testName = kTestName;
-        CDialog::SetTestScript([script](CDialog& d) { script(static_cast<CRunTestDlg&>(d)); });
-        return dlg.DoModal();
+    INT_PTR Run(const std::vector<QuestionRecord>& questions, std::function<void(CRunTestDlg&)> script) {
+        return RunQuiz(dlg, questions, [this, &script] { script(dlg); });
     }
 
     MessageBoxScript boxes;
     CRunTestDlg dlg;
-
-private:
-    QuestionArray m_array;
 };
 
 TEST_F(Quiz, OpensWithTheTestsNameTheFocusOnTheFirstOptionAndArialOnTheQuestionAlone) {
@@ -134,11 +96,13 @@ TEST_F(Quiz, OpensWithTheTestsNameTheFocusOnTheFirstOptionAndArialOnTheQuestionA
         EXPECT_EQ(-MulDiv(10, GetDeviceCaps(screen, LOGPIXELSY), 72), font.lfHeight);
         ReleaseDC(nullptr, screen);
 
-        const LRESULT dialogFont = d.SendMessage(WM_GETFONT);
-        for (int id : {IDC_OPTION1, IDC_OPTION2, IDC_OPTION3, IDC_OPTION4, IDC_NEXT, IDCANCEL,
-                       IDC_QUESTION_NUMBER, IDC_REMAINING, IDC_TOTAL})
+        // The font the dialog gives its controls: the template's, or on a Western system its stand-in.
+        const LRESULT dialogFont = d.GetDlgItem(IDCANCEL).SendMessage(WM_GETFONT);
+        EXPECT_NE(reinterpret_cast<LRESULT>(questionFont), dialogFont);
+        for (int id : {IDC_OPTION1, IDC_OPTION2, IDC_OPTION3, IDC_OPTION4, IDC_NEXT, IDC_QUESTION_NUMBER,
+                       IDC_REMAINING, IDC_TOTAL})
             EXPECT_EQ(dialogFont, d.GetDlgItem(id).SendMessage(WM_GETFONT)) << id;
-        Click(d, IDCANCEL);
+        EXPECT_TRUE(Click(d, IDCANCEL));
     });
     EXPECT_EQ(IDCANCEL, result);
 }
@@ -148,19 +112,21 @@ TEST_F(Quiz, OpensWithTheTestsNameTheFocusOnTheFirstOptionAndArialOnTheQuestionA
 TEST(QuizWalk, JudgesAndCountsEveryAnswerAndShowsEachQuestionInTurn) {
     struct Case {
         const char* name;
-        std::vector<QuizQuestion> questions;
+        std::vector<QuestionRecord> questions;
         std::vector<int> choices;
     } cases[] = {
-        {"one question, the preselected option is right", {{"Kolik je 2+2?", {"4", "3", "5", "22"}, 0}}, {0}},
+        {"one question, the preselected option is right",
+         {MakeRecord(0, {"Kolik je 2+2?", "4", "3", "5", "22"})},
+         {0}},
         {"one question answered wrong",
-         {{"Které město leží na Moravě?", {"Praha", "Plzeň", "Brno", "Liberec"}, 2}},
+         {MakeRecord(2, {"Které město leží na Moravě?", "Praha", "Plzeň", "Brno", "Liberec"})},
          {3}},
         {"two questions, wrong then right", kTwoQuestions, {2, 3}},
         {"correct indexes outside the options are always wrong",
-         {{"Otázka bez správné odpovědi", {"A", "B", "C", "D"}, 4},
-          {"Záporný index", {"První", "Druhá", "Třetí", "Čtvrtá"}, -1},
-          {"Žluťoučký kůň?", {"úpěl", "ďábelské", "ódy", "ano"}, 0},
-          {"Poslední", {"1", "2", "3", "4"}, 2}},
+         {MakeRecord(4, {"Otázka bez správné odpovědi", "A", "B", "C", "D"}),
+          MakeRecord(-1, {"Záporný index", "První", "Druhá", "Třetí", "Čtvrtá"}),
+          MakeRecord(0, {"Žluťoučký kůň?", "úpěl", "ďábelské", "ódy", "ano"}),
+          MakeRecord(2, {"Poslední", "1", "2", "3", "4"})},
          {0, 0, 1, 2}},
     };
     for (const Case& c : cases) {
@@ -170,31 +136,26 @@ TEST(QuizWalk, JudgesAndCountsEveryAnswerAndShowsEachQuestionInTurn) {
         MessageBoxScript boxes;
         for (int i = 0; i < count; ++i)
             boxes.Then(IDOK);
-        QuestionArray array = MakeQuestions(questions);
         CRunTestDlg dlg;
-        dlg.m_questions = array.Data();
-        dlg.m_count = count;
-        dlg.m_testName = kTestName;
         int right = 0;
-        CDialog::SetTestScript([&](CDialog& d) {
-            for (int i = 0; i < count; ++i) {
-                SCOPED_TRACE(testing::Message() << "question " << i + 1);
-                ExpectShowsQuestion(dlg, questions, i);
-                Answer(d, c.choices[i]);
-                ASSERT_EQ(static_cast<size_t>(i + 1), boxes.Shown().size());
-                const int correct = questions[i].correct;
-                const bool valid = correct >= 0 && correct <= 3;
-                if (valid && c.choices[i] == correct) {
-                    ++right;
-                    ExpectBox(boxes.Shown()[i], d.m_hWnd, kRight, MB_ICONINFORMATION);
-                } else {
-                    const std::string quoted = valid ? questions[i].options[correct] : "";
-                    ExpectBox(boxes.Shown()[i], d.m_hWnd, kWrong + quoted + "!", MB_ICONEXCLAMATION);
+        EXPECT_EQ(
+            IDOK, RunQuiz(dlg, questions, [&] {
+                for (int i = 0; i < count; ++i) {
+                    SCOPED_TRACE(testing::Message() << "question " << i + 1);
+                    ExpectShowsQuestion(dlg, questions, i);
+                    ASSERT_TRUE(Answer(dlg, c.choices[i]));
+                    ASSERT_EQ(static_cast<size_t>(i + 1), boxes.Shown().size());
+                    const int correct = questions[i].correct;
+                    const bool valid = correct >= 0 && correct <= 3;
+                    if (valid && c.choices[i] == correct) {
+                        ++right;
+                        ExpectBox(boxes.Shown()[i], dlg.m_hWnd, kRight, MB_ICONINFORMATION);
+                    } else {
+                        const std::string quoted = valid ? questions[i].text[FieldAnswer1 + correct] : "";
+                        ExpectBox(boxes.Shown()[i], dlg.m_hWnd, kWrong + quoted + "!", MB_ICONEXCLAMATION);
+                    }
                 }
-            }
-        });
-        EXPECT_EQ(IDOK, dlg.DoModal());
-        CDialog::SetTestScript(nullptr);
+            }));
         EXPECT_EQ(right, dlg.m_correct);
         EXPECT_EQ(count - right, dlg.m_wrong);
         EXPECT_EQ(count, dlg.m_current);
@@ -208,21 +169,18 @@ TEST(QuizCancel, EveryWayOfCancellingAsksAndOnlyYesEnds) {
         const char* name;
         std::function<void(CRunTestDlg&)> cancel;
     } cases[] = {
-        {"Storno", [](CRunTestDlg& d) { Click(d, IDCANCEL); }},
-        {"Escape", [](CRunTestDlg& d) { PressKey(d.m_hWnd, VK_ESCAPE); }},
+        {"Storno", [](CRunTestDlg& d) { EXPECT_TRUE(Click(d, IDCANCEL)); }},
+        {"Escape", [](CRunTestDlg& d) { PressKey(d, VK_ESCAPE); }},
         {"close box", [](CRunTestDlg& d) { d.SendMessage(WM_SYSCOMMAND, SC_CLOSE); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         MessageBoxScript boxes;
         boxes.Then(IDOK).Then(IDNO).Then(IDYES);
-        QuestionArray array = MakeQuestions(kTwoQuestions);
         CRunTestDlg dlg;
-        dlg.m_questions = array.Data();
-        dlg.m_count = array.Count();
-        CDialog::SetTestScript([&](CDialog&) {
-            Answer(dlg, 1);
-            Click(dlg, IDC_OPTION3);
+        const INT_PTR result = RunQuiz(dlg, kTwoQuestions, [&] {
+            EXPECT_TRUE(Answer(dlg, 1));
+            EXPECT_TRUE(Click(dlg, IDC_OPTION3));
             c.cancel(dlg);
             ASSERT_TRUE(WaitUntil([&] { return boxes.Shown().size() == 2; }, 2000));
             ExpectBox(boxes.Shown()[1], dlg.m_hWnd, kAskCancel, MB_YESNO | MB_ICONQUESTION);
@@ -237,8 +195,7 @@ TEST(QuizCancel, EveryWayOfCancellingAsksAndOnlyYesEnds) {
             ASSERT_TRUE(WaitUntil([&] { return boxes.Shown().size() == 3; }, 2000));
             ExpectBox(boxes.Shown()[2], dlg.m_hWnd, kAskCancel, MB_YESNO | MB_ICONQUESTION);
         });
-        EXPECT_EQ(IDCANCEL, dlg.DoModal());
-        CDialog::SetTestScript(nullptr);
+        EXPECT_EQ(IDCANCEL, result);
         EXPECT_EQ(1, dlg.m_correct);
         EXPECT_EQ(0, dlg.m_wrong);
     }
@@ -248,7 +205,6 @@ TEST(QuizCancel, EveryWayOfCancellingAsksAndOnlyYesEnds) {
 // answers nor ends the quiz.
 TEST_F(Quiz, EnterOnAnOptionChangesNothing) {
     boxes.Then(IDYES);
-    LaterStep later;
     const auto expectUntouched = [](CRunTestDlg& d) {
         EXPECT_TRUE(IsWindow(d.m_hWnd));
         EXPECT_EQ(0, d.m_current);
@@ -256,21 +212,21 @@ TEST_F(Quiz, EnterOnAnOptionChangesNothing) {
         EXPECT_TRUE(IsChecked(d, IDC_OPTION2));
         EXPECT_FALSE(IsChecked(d, IDC_OPTION1));
         EXPECT_EQ("Otázka č. 1", Text(d, IDC_QUESTION_NUMBER));
-        EXPECT_EQ(kTwoQuestions[0].text, Text(d, IDC_QUESTION_TEXT));
+        EXPECT_EQ(kTwoQuestions[0].text[FieldQuestion], Text(d, IDC_QUESTION_TEXT));
     };
     const INT_PTR result = Run(kTwoQuestions, [&](CRunTestDlg& d) {
-        Click(d, IDC_OPTION2);
+        EXPECT_TRUE(Click(d, IDC_OPTION2));
         ASSERT_EQ(d.GetDlgItem(IDC_OPTION2).m_hWnd, GetFocus());
         d.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED));
         expectUntouched(d);
-        PressKey(d.m_hWnd, VK_RETURN);
+        PressKey(d, VK_RETURN);
         expectUntouched(d);
         // The same key through the quiz's own modal loop.
         PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
         PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 0xC0000001);
-        later.Post([&d, expectUntouched] {
+        RunLater(d, [&d, expectUntouched] {
             expectUntouched(d);
-            Click(d, IDCANCEL);
+            EXPECT_TRUE(Click(d, IDCANCEL));
         });
     });
     EXPECT_EQ(IDCANCEL, result);

@@ -77,6 +77,21 @@ TEST(Verdict, AllRightIsExactlyAHundredForEveryCount) {
     }
 }
 
+// Rates as the runtime the program links prints them, worked out by hand: an exact tie rounds up.
+TEST(Verdict, TheRateRoundsAsTheRuntimeDoes) {
+    const struct {
+        int correct, count;
+        const char* text;
+    } cases[] = {
+        {1, 32, "Úspěšnost: 3.13 %"},    // exactly 3.125
+        {5, 32, "Úspěšnost: 15.63 %"},   // exactly 15.625
+        {23, 160, "Úspěšnost: 14.37 %"}, // the double below 14.375
+        {2, 3, "Úspěšnost: 66.67 %"},    {1, 8, "Úspěšnost: 12.50 %"},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(c.text, RateText(SuccessRate(c.correct, c.count))) << c.correct << " of " << c.count;
+}
+
 TEST(Verdict, ACountBelowOneHasNoRate) {
     EXPECT_EQ(0.0, SuccessRate(0, 0));
     EXPECT_EQ(0.0, SuccessRate(3, -2));

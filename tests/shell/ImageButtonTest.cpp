@@ -63,11 +63,7 @@ protected:
         b.SetClickMessage(kClick);
     }
 
-    static LRESULT Send(CImageButton& b, UINT message, int x, int y) {
-        const WPARAM keys = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ? MK_LBUTTON : 0;
-        return SendMessageW(b.m_hWnd, message, keys, At(x, y));
-    }
-    LRESULT Send(UINT message, int x, int y) { return Send(button, message, x, y); }
+    LRESULT Send(UINT message, int x, int y) { return SendMouse(button, message, x, y); }
 
     // The clicks the parent has been posted so far, delivered by the message loop: none may
     // arrive while the button's handler runs.
@@ -266,7 +262,7 @@ TEST_F(ImageButtonTest, MovingOntoATouchingNeighbourFlattensTheFirstBeforeTheNei
     Send(WM_MOUSEMOVE, 100, kHeight);
     EXPECT_TRUE(Is(button, Flat, false, false));
     EXPECT_TRUE(Is(below, Flat, false, false));
-    Send(below, WM_MOUSEMOVE, 100, 1);
+    SendMouse(below, WM_MOUSEMOVE, 100, 1);
     EXPECT_TRUE(Is(below, Raised, false, true));
     EXPECT_TRUE(Is(button, Flat, false, false));
 }
@@ -312,10 +308,6 @@ const Ignored kIgnored[] = {
 INSTANTIATE_TEST_SUITE_P(RightMiddleAndKeys, IgnoredInput, ::testing::ValuesIn(kIgnored),
                          [](const ::testing::TestParamInfo<Ignored>& info) { return info.param.name; });
 
-bool IsNotButtonFace(COLORREF color) {
-    return !IsButtonFace(color);
-}
-
 TEST_F(ImageButtonTest, WithoutAPictureItPaintsCaptionAndFrame) {
     CImageButton bare;
     bare.SetImage(9999); // no such bitmap
@@ -323,7 +315,7 @@ TEST_F(ImageButtonTest, WithoutAPictureItPaintsCaptionAndFrame) {
     ASSERT_TRUE(bare.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(20, 90, 20 + kWidth, 90 + kHeight),
                             &parent, 2));
     bare.SetClickMessage(kClick);
-    Send(bare, WM_MOUSEMOVE, 100, 30);
+    SendMouse(bare, WM_MOUSEMOVE, 100, 30);
     bare.UpdateWindow();
 
     EXPECT_EQ(RGB(255, 255, 255), ClientPixel(bare, 0, 0));

@@ -1,13 +1,11 @@
-#include "app/MainFrame.h"
-#include "platform/WinApp.h"
-#include "res/resource.h"
 #include "shell/MenuPanel.h"
+#include "tests/app/MainFrameCase.h"
 #include "tests/shell/ShellTesting.h"
+#include "tests/support/ClientImage.h"
 #include "tests/support/WindowTesting.h"
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <ostream>
 #include <thread>
 
@@ -16,34 +14,19 @@ const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);
 
-// The main frame as the start-up hook creates it, shown and painted; the panel covers its client
-// area. The frame deletes itself when its window is destroyed.
-class MenuPanelTest : public ::testing::Test {
+// The panel of a shown main frame, with the real pointer parked away from it.
+class MenuPanelTest : public MainFrameCase {
 protected:
     void SetUp() override {
         ParkPointer();
-        CMainFrame* frame = new CMainFrame;
-        AfxGetApp()->m_pMainWnd = frame;
-        ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr));
-        main = frame->m_hWnd;
-        panel = GetDlgItem(main, AFX_IDW_PANE_FIRST);
+        MainFrameCase::SetUp();
+        panel = Pane();
         ASSERT_NE(nullptr, panel);
-        frame->ShowWindow(SW_SHOW);
-        frame->UpdateWindow();
         PumpMessages();
-    }
-    void TearDown() override {
-        if (IsWindow(main))
-            DestroyWindow(main);
-        // Closing the main window posts WM_QUIT; take it off the queue for the next test.
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
     }
 
     HWND Button(int id) const { return GetDlgItem(panel, id); }
 
-    HWND main = nullptr;
     HWND panel = nullptr;
 };
 
@@ -58,28 +41,11 @@ TEST_F(MenuPanelTest, HasNoBorderAlthoughTheFrameAsksForOneAndItsOwnClass) {
     EXPECT_EQ(0u, GetClassLongPtrW(panel, GCLP_HICON));
 }
 
-// Finds the bounding box of the pixels in an area that match; empty when none does.
-RECT PixelBounds(HWND window, const RECT& area, bool (*matches)(COLORREF)) {
-    RECT bounds = {INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            if (matches(ClientPixel(window, x, y))) {
-                bounds.left = std::min<LONG>(bounds.left, x);
-                bounds.top = std::min<LONG>(bounds.top, y);
-                bounds.right = std::max<LONG>(bounds.right, x + 1);
-                bounds.bottom = std::max<LONG>(bounds.bottom, y + 1);
-            }
-    return bounds;
-}
-
 bool IsRed(COLORREF color) {
     return color == kRed;
 }
 bool IsBlack(COLORREF color) {
     return color == kBlack;
-}
-bool IsNotButtonFace(COLORREF color) {
-    return !IsButtonFace(color);
 }
 
 TEST_F(MenuPanelTest, TitleIsRedOverABlackShadowTwoPixelsDownAndRight) {
@@ -102,8 +68,9 @@ TEST_F(MenuPanelTest, TitleIsRedOverABlackShadowTwoPixelsDownAndRight) {
     EXPECT_GT(reds, 500);
     EXPECT_GT(shadows, 50);
 
-    const RECT red = PixelBounds(panel, band, IsRed);
-    const RECT black = PixelBounds(panel, band, IsBlack);
+    const ClientImage image(panel);
+    const RECT red = FindPixels(image, band, IsRed).box;
+    const RECT black = FindPixels(image, band, IsBlack).box;
     EXPECT_GE(red.left, 23);
     EXPECT_LE(red.left, 28);
     EXPECT_GE(red.top, 18);
@@ -115,11 +82,11 @@ TEST_F(MenuPanelTest, TitleIsRedOverABlackShadowTwoPixelsDownAndRight) {
 }
 
 TEST_F(MenuPanelTest, CreditLineIsBlackTextBelowTheButtons) {
-    const RECT line = PixelBounds(panel, RECT{0, 331, 294, 372}, IsNotButtonFace);
+    const RECT line = FindPixels(ClientImage(panel), RECT{0, 331, 294, 372}, IsNotButtonFace).box;
     EXPECT_GE(line.left, 10);
     EXPECT_LE(line.left, 12);
     EXPECT_GE(line.top, 345);
-    EXPECT_LE(line.bottom, 345 + 16);
+    EXPECT_LT(line.bottom, 345 + 16);
     EXPECT_GT(CountPixels(panel, RECT{10, 345, 294, 361}, IsDark), 60);
 }
 
@@ -145,9 +112,7 @@ const PanelButton kButtons[] = {
 class PanelButtonTest : public MenuPanelTest, public ::testing::WithParamInterface<PanelButton> {
 protected:
     HWND Button() const { return MenuPanelTest::Button(GetParam().id); }
-    LRESULT Send(UINT message, int x, int y) {
-        return SendMessageW(Button(), message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, At(x, y));
-    }
+    LRESULT Send(UINT message, int x, int y) { return SendMouse(Button(), message, x, y); }
 };
 
 TEST_P(PanelButtonTest, SitsAtItsRectangleAsAChildOfTheDefaultClass) {
@@ -254,10 +219,8 @@ void PrintTo(const ExitPath& path, std::ostream* os) {
 const ExitPath kExitPaths[] = {
     {"ClickOnUkoncit",
      [](HWND panel) {
-         const HWND quit = GetDlgItem(panel, 4);
-         SendMessageW(quit, WM_MOUSEMOVE, 0, At(100, 30));
-         SendMessageW(quit, WM_LBUTTONDOWN, MK_LBUTTON, At(100, 30));
-         SendMessageW(quit, WM_LBUTTONUP, 0, At(100, 30));
+         for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP})
+             SendMouse(GetDlgItem(panel, 4), message, 100, 30);
      }},
     {"PostedWithoutParameters", [](HWND panel) { PostMessageW(panel, WM_PANEL_EXIT, 0, 0); }},
     {"PostedWithAnyParameters", [](HWND panel) { PostMessageW(panel, WM_PANEL_EXIT, 0xDEADBEEF, -1); }},
@@ -265,34 +228,6 @@ const ExitPath kExitPaths[] = {
     {"PostedByAnotherThread",
      [](HWND panel) { std::thread([panel] { PostMessageW(panel, WM_PANEL_EXIT, 1, 2); }).join(); }},
 };
-
-// Runs the message loop until it ends (bounded), noting whether WM_CLOSE was posted to the main
-// window on the way, as its close box does.
-struct Ending {
-    bool closePosted = false;
-    bool quit = false;
-    WPARAM exitCode = 99;
-};
-
-Ending RunUntilQuit(HWND main) {
-    Ending ending;
-    MSG msg;
-    const DWORD start = GetTickCount();
-    while (!ending.quit && GetTickCount() - start < 5000) {
-        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-            continue;
-        }
-        if (msg.message == WM_CLOSE && msg.hwnd == main && msg.wParam == 0 && msg.lParam == 0)
-            ending.closePosted = true;
-        if (msg.message == WM_QUIT) {
-            ending.quit = true;
-            ending.exitCode = msg.wParam;
-        }
-        DispatchMessageW(&msg);
-    }
-    return ending;
-}
 
 class PanelExit : public MenuPanelTest, public ::testing::WithParamInterface<ExitPath> {};
 

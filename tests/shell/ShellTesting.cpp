@@ -2,10 +2,16 @@
 
 #include "platform/Bitmap.h"
 #include "platform/DC.h"
+#include "tests/support/ClientImage.h"
 #include "tests/support/WindowTesting.h"
 
 void ParkPointer() {
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
+LRESULT SendMouse(HWND window, UINT message, int x, int y) {
+    const WPARAM keys = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ? MK_LBUTTON : 0;
+    return SendMessageW(window, message, keys, At(x, y));
 }
 
 bool IsButtonFace(COLORREF color) {
@@ -16,12 +22,12 @@ bool IsDark(COLORREF color) {
     return GetRValue(color) < 0x60 && GetGValue(color) < 0x60 && GetBValue(color) < 0x60;
 }
 
+bool IsNotButtonFace(COLORREF color) {
+    return !IsButtonFace(color);
+}
+
 int CountPixels(HWND window, const RECT& area, bool (*matches)(COLORREF)) {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            count += matches(ClientPixel(window, x, y)) ? 1 : 0;
-    return count;
+    return FindPixels(ClientImage(window), area, matches).count;
 }
 
 ::testing::AssertionResult ShowsPicture(HWND window, UINT imageId, int left, int top) {

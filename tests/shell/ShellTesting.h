@@ -9,6 +9,8 @@
 inline LPARAM At(int x, int y) {
     return MAKELPARAM(x, y);
 }
+// A mouse message as the system sends it to a window, with the left button down for a press.
+LRESULT SendMouse(HWND window, UINT message, int x, int y);
 
 // Moves the real pointer into the screen's far corner, away from every window the tests create,
 // so that no real mouse move disturbs the messages a test sends.
@@ -16,6 +18,7 @@ void ParkPointer();
 
 // Whether a pixel has the button-face colour, the ground of the panel and its buttons.
 bool IsButtonFace(COLORREF color);
+bool IsNotButtonFace(COLORREF color);
 // Black or a dark grey: text drawn in black, whether or not its edges are smoothed.
 bool IsDark(COLORREF color);
 

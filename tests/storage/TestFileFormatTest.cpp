@@ -3,7 +3,7 @@
 
 #include "storage/TestFileDecoder.h"
 #include "storage/TestFileEncoder.h"
-#include "tests/storage/TestFileSamples.h"
+#include "tests/support/TestFileSamples.h"
 
 #include <gtest/gtest.h>
 
@@ -59,11 +59,7 @@ TEST(TestFileFormat, WorkedExampleIsEncodedByteForByteAndDecodedBack) {
 
 TEST(TestFileFormat, EmptyTextsAreStoredAsLengthOne) {
     QuestionArray fresh = QuestionArray::AllocateFresh(1);
-    Bytes expected;
-    PutInt(expected, 1);
-    PutInt(expected, 0);
-    for (int f = 0; f < kTextFieldCount; ++f)
-        PutText(expected, "");
+    const Bytes expected = FileOf({MakeRecord(0, {"", "", "", "", ""})});
     EXPECT_EQ(33u, expected.size());
     EXPECT_EQ(expected, Encode(fresh.Data(), 1));
     DecodeResult result = DecodeTestFile(expected.data(), expected.size());
@@ -83,14 +79,7 @@ TEST(TestFileFormat, TextOf1023BytesIsStoredWithLength1024AndFillsItsField) {
 TEST(TestFileFormat, FieldWithoutNulIsWrittenAsItsFirst1023Bytes) {
     QuestionRecord record = MakeRecord(0, {"", "", "", "", ""});
     std::memset(record.text[4], 'z', kTextFieldSize);
-    Bytes file = Encode(&record, 1);
-    Bytes expected;
-    PutInt(expected, 1);
-    PutInt(expected, 0);
-    for (int f = 0; f < 4; ++f)
-        PutText(expected, "");
-    PutText(expected, std::string(1023, 'z'));
-    EXPECT_EQ(expected, file);
+    EXPECT_EQ(FileOf({MakeRecord(0, {"", "", "", "", std::string(1023, 'z')})}), Encode(&record, 1));
 }
 
 TEST(TestFileFormat, CorrectIndexComesBeforeTheTexts) {
@@ -128,17 +117,7 @@ struct DamagedFile {
 
 // The worked example with its first header value and first length replaced.
 Bytes WorkedWith(int32_t count, int32_t firstLength) {
-    Bytes file = kWorkedExample;
-    for (int i = 0; i < 4; ++i) {
-        file[i] = static_cast<uint8_t>(static_cast<uint32_t>(count) >> (8 * i));
-        file[8 + i] = static_cast<uint8_t>(static_cast<uint32_t>(firstLength) >> (8 * i));
-    }
-    return file;
-}
-
-Bytes WithByte(Bytes file, size_t offset, uint8_t value) {
-    file.at(offset) = value;
-    return file;
+    return Patched(Patched(kWorkedExample, 0, count), 8, firstLength);
 }
 
 Bytes Concat(Bytes a, const Bytes& b) {
@@ -160,21 +139,28 @@ Bytes RawEntry(const std::vector<std::pair<int32_t, std::string>>& texts) {
 
 TEST(TestFileFormat, DamagedFilesAreRefusedWhateverTheChunkSize) {
     const std::string nul(1, '\0'), x1023(1023, 'x');
-    Bytes secondEntryCut; // a valid start of a second entry: index, an empty question, half a length
+    // A valid start of a second entry: index, three empty texts, a quarter of a length. With the
+    // first entry it makes 62 bytes, the least that a count of 2 needs: every text holds its NUL.
+    Bytes secondEntryCut;
     PutInt(secondEntryCut, 0);
-    PutText(secondEntryCut, "");
+    for (int i = 0; i < 3; ++i)
+        PutText(secondEntryCut, "");
     secondEntryCut.push_back(0x01);
+    const Bytes twoStarted = Concat(WorkedWith(2, 5), secondEntryCut);
     const DamagedFile cases[] = {
         {"count 0", WorkedWith(0, 5), DecodeError::CountNotPositive},
         {"count -1", WorkedWith(-1, 5), DecodeError::CountNotPositive},
         {"count INT32_MIN", WorkedWith(INT32_MIN, 5), DecodeError::CountNotPositive},
         {"count 2 in 42 bytes", WorkedWith(2, 5), DecodeError::CountTooLarge},
         {"count INT32_MAX", WorkedWith(INT32_MAX, 5), DecodeError::CountTooLarge},
-        {"count 1 in 27 bytes", Bytes(kWorkedExample.begin(), kWorkedExample.begin() + 27),
+        {"count 1 in 28 bytes", Bytes(kWorkedExample.begin(), kWorkedExample.begin() + 28),
          DecodeError::CountTooLarge},
-        {"count 1 in 28 bytes is allowed", Bytes(kWorkedExample.begin(), kWorkedExample.begin() + 28),
+        {"count 1 in 32 bytes", Bytes(kWorkedExample.begin(), kWorkedExample.begin() + 32),
+         DecodeError::CountTooLarge},
+        {"count 1 in 33 bytes is allowed", Bytes(kWorkedExample.begin(), kWorkedExample.begin() + 33),
          DecodeError::Truncated},
-        {"count 2 in 52 bytes is allowed", Concat(WorkedWith(2, 5), secondEntryCut), DecodeError::Truncated},
+        {"count 2 in 61 bytes", Bytes(twoStarted.begin(), twoStarted.end() - 1), DecodeError::CountTooLarge},
+        {"count 2 in 62 bytes is allowed", twoStarted, DecodeError::Truncated},
         {"length 0", WorkedWith(1, 0), DecodeError::LengthOutOfRange},
         // Were the zero accepted, its "last byte" would be the NUL that ends the field before.
         {"length 0 after a full field",
@@ -214,9 +200,9 @@ TEST(TestFileFormat, FileCutShortAtAnyByteIsRefused) {
         EXPECT_FALSE(decoder.Finish());
         EXPECT_EQ(DecodeError::Truncated, decoder.Error());
         EXPECT_TRUE(decoder.TakeQuestions().IsEmpty());
-        // The short file on its own: a count of 2 needs at least 52 bytes.
+        // The short file on its own: a count of 2 needs at least 62 bytes.
         DecodeError expected = cut < 4    ? DecodeError::Truncated
-                               : cut < 52 ? DecodeError::CountTooLarge
+                               : cut < 62 ? DecodeError::CountTooLarge
                                           : DecodeError::Truncated;
         EXPECT_EQ(expected, DecodeTestFile(file.data(), cut).error);
     }
@@ -267,17 +253,8 @@ TEST(TestFileFormat, ArrayThatCannotBeAllocatedIsRefused) {
 
 TEST(TestFileFormat, TwentyThousandFullQuestionsRoundTripInMegabyteChunks) {
     const int32_t count = 20000;
-    QuestionArray source = QuestionArray::Allocate(count);
+    const QuestionArray source = FullLengthTest(count);
     ASSERT_EQ(count, source.Count());
-    for (int32_t i = 0; i < count; ++i) {
-        for (int f = 0; f < kTextFieldCount; ++f) {
-            std::memset(source[i].text[f], 'A' + (i + f) % 26, kTextFieldSize - 1);
-            std::string tag = std::to_string(i) + ":" + std::to_string(f); // no two fields alike
-            std::memcpy(source[i].text[f], tag.data(), tag.size());
-            source[i].text[f][kTextFieldSize - 1] = '\0';
-        }
-        source[i].correct = i % 4;
-    }
     TestFileEncoder encoder(source.Data(), count);
     EXPECT_EQ(4u + count * (4u + 5u * (4u + 1024u)), encoder.EncodedSize());
     TestFileDecoder decoder(encoder.EncodedSize());

@@ -5,7 +5,8 @@
 #include "platform/Text.h"
 #include "storage/TestFile.h"
 #include "storage/TestFolder.h"
-#include "tests/storage/TestFolderCase.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/TestFolderCase.h"
 
 #include <gtest/gtest.h>
 
@@ -18,40 +19,20 @@ const UINT kStopBox = MB_OK | MB_ICONSTOP; // 16, the program's own errors
 const UINT kFileErrorBox = MB_OK | MB_ICONEXCLAMATION;
 const char kFrameworkTitle[] = "Kvizar 2004";
 
-QuestionArray ArrayOf(const std::vector<QuestionRecord>& records) {
-    QuestionArray array = QuestionArray::Allocate(static_cast<int32_t>(records.size()));
-    for (int32_t i = 0; i < array.Count(); ++i)
-        array[i] = records[static_cast<size_t>(i)];
-    return array;
+// A file error's text: the path goes in as it is, every character of it.
+std::wstring Formatted(const char* format, const std::wstring& path) {
+    std::wstring text = ToWide(format);
+    return text.replace(text.find(L"%s"), 2, path);
 }
 
-// count questions with every text 1023 bytes long, no two alike.
-QuestionArray FullLengthTest(int32_t count) {
-    QuestionArray test = QuestionArray::Allocate(count);
-    for (int32_t i = 0; i < count; ++i) {
-        for (int f = 0; f < kTextFieldCount; ++f) {
-            char* text = test[i].text[f];
-            std::memset(text, 'a' + (i + f) % 26, kTextFieldSize - 1);
-            const std::string tag = std::to_string(i) + "/" + std::to_string(f);
-            std::memcpy(text, tag.data(), tag.size());
-            text[kTextFieldSize - 1] = '\0';
-        }
-        test[i].correct = i % 4;
-    }
-    return test;
-}
-
-// The file with a 32-bit value replaced at offset.
-Bytes Patched(Bytes file, size_t offset, int32_t value) {
-    for (size_t i = 0; i < 4; ++i)
-        file.at(offset + i) = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
-    return file;
-}
-
-CString Formatted(const char* format, const CString& path) {
-    CString text;
-    text.Format(format, path.GetString());
-    return text;
+// Loading the file hands out nothing and shows exactly this one box.
+::testing::AssertionResult LoadIsRefused(const std::wstring& path, const std::wstring& text,
+                                         const char* title, UINT type) {
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    if (!LoadTestFile(path).IsEmpty())
+        return ::testing::AssertionFailure() << "the load handed out a test";
+    return OneBox(boxes, text, title, type);
 }
 
 class TestFileStorage : public TestFolderCase {
@@ -63,9 +44,9 @@ protected:
 };
 
 TEST_F(TestFileStorage, WorkedExampleIsSavedByteForByteAndLoadsBack) {
-    const CString path = BuildTestPath("Sčítání");
+    const std::wstring path = BuildTestPath("Sčítání");
     ASSERT_TRUE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
-    EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+    EXPECT_EQ(kWorkedExample, ReadBytes(path));
     EXPECT_EQ(1u, FolderEntries(Folder()).size()); // nothing left beside it
     EXPECT_TRUE(SameQuestions(&kWorkedRecord, 1, LoadTestFile(path)));
 }
@@ -74,17 +55,11 @@ TEST_F(TestFileStorage, EmptyTextsAndTextsThatFillTheirFieldRoundTrip) {
     const std::string full(1023, '\xe8'); // 1023 times "č"
     const std::vector<QuestionRecord> records = {MakeRecord(0, {"", "", "", "", ""}),
                                                  MakeRecord(3, {full, "", full, "ano", ""})};
-    const CString path = BuildTestPath("Dlouhé texty");
+    const std::wstring path = BuildTestPath("Dlouhé texty");
     ASSERT_TRUE(SaveTestFile(path, ArrayOf(records)));
 
-    Bytes expected; // an empty text is length 1 and a NUL, a full one length 1024
-    PutInt(expected, 2);
-    for (const QuestionRecord& record : records) {
-        PutInt(expected, record.correct);
-        for (const char* text : record.text)
-            PutText(expected, text);
-    }
-    EXPECT_EQ(expected, ReadBytes(ToWide(path)));
+    // An empty text is length 1 and a NUL, a full one length 1024.
+    EXPECT_EQ(FileOf(records), ReadBytes(path));
 
     const QuestionArray loaded = LoadTestFile(path);
     EXPECT_TRUE(SameQuestions(records.data(), 2, loaded));
@@ -93,20 +68,23 @@ TEST_F(TestFileStorage, EmptyTextsAndTextsThatFillTheirFieldRoundTrip) {
     EXPECT_EQ('\0', loaded[1].text[0][kTextFieldSize - 1]);
 }
 
+// ... and a hidden test stays hidden.
 TEST_F(TestFileStorage, SavingOverALongerTestLeavesNoTrailingBytes) {
-    const CString path = BuildTestPath("Přepsaný");
+    const std::wstring path = BuildTestPath("Přepsaný");
     ASSERT_TRUE(SaveTestFile(
         path, ArrayOf({MakeRecord(2, {std::string(900, 'x'), "a", "b", "c", "d"}), kWorkedRecord})));
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
     ASSERT_TRUE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
-    EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+    EXPECT_EQ(kWorkedExample, ReadBytes(path));
     EXPECT_EQ(1u, FolderEntries(Folder()).size());
+    EXPECT_TRUE(AttributesOf(path) & FILE_ATTRIBUTE_HIDDEN);
 }
 
 TEST_F(TestFileStorage, ExtraBytesAfterTheLastQuestionAreIgnored) {
-    const CString path = BuildTestPath("Delší soubor");
+    const std::wstring path = BuildTestPath("Delší soubor");
     Bytes file = kWorkedExample;
     file.insert(file.end(), 100, 0xEE);
-    WriteBytes(ToWide(path), file);
+    WriteBytes(path, file);
     EXPECT_TRUE(SameQuestions(&kWorkedRecord, 1, LoadTestFile(path)));
 }
 
@@ -127,15 +105,12 @@ TEST_F(TestFileStorage, DamagedFilesAreRefusedWithOneMessageThatNamesTheTest) {
         {"ends inside the count", Bytes(kWorkedExample.begin(), kWorkedExample.begin() + 3)},
         {"empty", Bytes()},
     };
-    const CString path = BuildTestPath("Poškozený test");
+    const std::wstring path = BuildTestPath("Poškozený test");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        WriteBytes(ToWide(path), c.file);
-        MessageBoxScript boxes;
-        boxes.Then(IDOK);
-        EXPECT_TRUE(LoadTestFile(path).IsEmpty());
-        EXPECT_TRUE(
-            OneBox(boxes, "Test \"Poškozený test\" je poškozený a nelze jej otevřít.", "Chyba", kStopBox));
+        WriteBytes(path, c.file);
+        EXPECT_TRUE(LoadIsRefused(path, ToWide("Test \"Poškozený test\" je poškozený a nelze jej otevřít."),
+                                  "Chyba", kStopBox));
     }
 }
 
@@ -143,10 +118,10 @@ TEST_F(TestFileStorage, ATestTooLargeForMemoryIsRefusedAsTooLarge) {
     // 400,000 questions take 2 GB, which a 32-bit process cannot get; 800,000 take 4.1 GB, more
     // than it can even ask for. Each file is just large enough to announce them (29 bytes is the
     // smallest question).
-    const CString path = BuildTestPath("Obří test");
+    const std::wstring path = BuildTestPath("Obří test");
     for (const int32_t count : {400000, 800000}) {
         SCOPED_TRACE(count);
-        HANDLE file = CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         ASSERT_NE(INVALID_HANDLE_VALUE, file);
         DWORD written = 0;
         WriteFile(file, &count, 4, &written, nullptr);
@@ -155,18 +130,14 @@ TEST_F(TestFileStorage, ATestTooLargeForMemoryIsRefusedAsTooLarge) {
         SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
         EXPECT_TRUE(SetEndOfFile(file));
         CloseHandle(file);
-
-        MessageBoxScript boxes;
-        boxes.Then(IDOK);
-        EXPECT_TRUE(LoadTestFile(path).IsEmpty());
-        EXPECT_TRUE(
-            OneBox(boxes, "Test \"Obří test\" je příliš velký a nelze jej otevřít.", "Chyba", kStopBox));
+        EXPECT_TRUE(LoadIsRefused(path, ToWide("Test \"Obří test\" je příliš velký a nelze jej otevřít."),
+                                  "Chyba", kStopBox));
     }
 }
 
 TEST_F(TestFileStorage, ATwentyThousandQuestionTestLoads) {
     const QuestionArray test = FullLengthTest(20000); // about 103 MB
-    const CString path = BuildTestPath("Velký test");
+    const std::wstring path = BuildTestPath("Velký test");
     ASSERT_TRUE(SaveTestFile(path, test));
     const QuestionArray loaded = LoadTestFile(path);
     ASSERT_EQ(20000, loaded.Count());
@@ -174,73 +145,69 @@ TEST_F(TestFileStorage, ATwentyThousandQuestionTestLoads) {
 }
 
 TEST_F(TestFileStorage, AFileThatCannotBeOpenedGetsTheFileErrorReport) {
-    const CString path = BuildTestPath("Zeměpis");
-    auto expectReport = [&](const char* format) {
-        MessageBoxScript boxes;
-        boxes.Then(IDOK);
-        EXPECT_TRUE(LoadTestFile(path).IsEmpty());
-        EXPECT_TRUE(OneBox(boxes, Formatted(format, path), kFrameworkTitle, kFileErrorBox));
+    const std::wstring path = BuildTestPath("Zeměpis");
+    const auto reports = [&path](const char* format) {
+        return LoadIsRefused(path, Formatted(format, path), kFrameworkTitle, kFileErrorBox);
     };
-    expectReport("Soubor %s nebyl nalezen.");
+    EXPECT_TRUE(reports("Soubor %s nebyl nalezen."));
 
-    WriteBytes(ToWide(path), kWorkedExample);
-    HANDLE holder = CreateFileW(ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
-    expectReport("Soubor %s právě používá jiný program.");
-    CloseHandle(holder);
+    WriteBytes(path, kWorkedExample);
+    {
+        LockedFile holder(path);
+        ASSERT_TRUE(holder.IsHeld());
+        EXPECT_TRUE(reports("Soubor %s právě používá jiný program."));
+    }
 
     RemoveTree(Folder());
-    expectReport("Cesta k souboru %s je neplatná.");
+    EXPECT_TRUE(reports("Cesta k souboru %s je neplatná."));
 }
 
 TEST_F(TestFileStorage, LoadingLetsOthersReadAndKeepsNothingOpen) {
-    const CString path = BuildTestPath("Sdílený");
-    WriteBytes(ToWide(path), kWorkedExample);
+    const std::wstring path = BuildTestPath("Sdílený");
+    WriteBytes(path, kWorkedExample);
     HANDLE reader =
-        CreateFileW(ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, reader);
     EXPECT_TRUE(SameQuestions(&kWorkedRecord, 1, LoadTestFile(path)));
     CloseHandle(reader);
 
-    HANDLE exclusive =
-        CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE exclusive = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_NE(INVALID_HANDLE_VALUE, exclusive);
     CloseHandle(exclusive);
 }
 
 TEST_F(TestFileStorage, AReadErrorMidwayIsReportedAndHandsOutNothing) {
-    const CString path = BuildTestPath("Vadný disk");
+    const std::wstring path = BuildTestPath("Vadný disk");
     ASSERT_TRUE(SaveTestFile(path, FullLengthTest(450))); // three chunks
     int reads = 0;
     CFile::SetFaultHook([&](FileOperation operation) {
         return operation == FileOperation::Read && ++reads == 2 ? DWORD(ERROR_CRC) : DWORD(0);
     });
-    MessageBoxScript boxes;
-    boxes.Then(IDOK);
-    EXPECT_TRUE(LoadTestFile(path).IsEmpty());
-    EXPECT_TRUE(OneBox(boxes, Formatted("Při práci se souborem %s došlo k chybě.", path), kFrameworkTitle,
-                       kFileErrorBox));
+    EXPECT_TRUE(LoadIsRefused(path, Formatted("Při práci se souborem %s došlo k chybě.", path),
+                              kFrameworkTitle, kFileErrorBox));
 }
 
 TEST_F(TestFileStorage, ASaveThatFailsAtAnyStepKeepsTheOldTestAndLeavesNothingBehind) {
-    const CString path = BuildTestPath("Zeměpis");
+    const std::wstring path = BuildTestPath("Zeměpis");
     ASSERT_TRUE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
     const std::vector<std::wstring> oldFolder = FolderEntries(Folder());
     const QuestionArray update = FullLengthTest(450); // 2.3 MB: three chunks
 
-    // A save that succeeds, watched: the steps a failure can hit, one write per chunk.
+    // A save over a test that succeeds, watched: the steps a failure can hit, one write per chunk.
+    const std::wstring watched = BuildTestPath("Pozorovaný");
+    ASSERT_TRUE(SaveTestFile(watched, update));
     std::vector<FileOperation> steps;
     CFile::SetFaultHook([&](FileOperation operation) {
         steps.push_back(operation);
         return DWORD(0);
     });
-    ASSERT_TRUE(SaveTestFile(BuildTestPath("Pozorovaný"), update));
+    ASSERT_TRUE(SaveTestFile(watched, update));
     const std::vector<FileOperation> expectedSteps = {
-        FileOperation::Open,  FileOperation::Write, FileOperation::Write,   FileOperation::Write,
-        FileOperation::Flush, FileOperation::Close, FileOperation::Replace,
+        FileOperation::Open,  FileOperation::Write, FileOperation::Write,      FileOperation::Write,
+        FileOperation::Flush, FileOperation::Close, FileOperation::Attributes, FileOperation::Replace,
     };
     EXPECT_EQ(expectedSteps, steps);
-    DeleteFileW(ToWide(BuildTestPath("Pozorovaný")).c_str());
+    DeleteFileW(watched.c_str());
 
     for (size_t k = 0; k < steps.size(); ++k) {
         SCOPED_TRACE("the disk fills up at step " + std::to_string(k + 1));
@@ -251,7 +218,7 @@ TEST_F(TestFileStorage, ASaveThatFailsAtAnyStepKeepsTheOldTestAndLeavesNothingBe
         EXPECT_FALSE(SaveTestFile(path, update));
         EXPECT_TRUE(OneBox(boxes, Formatted("Při zápisu souboru %s došlo místo na disku.", path),
                            kFrameworkTitle, kFileErrorBox));
-        EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+        EXPECT_EQ(kWorkedExample, ReadBytes(path));
         EXPECT_EQ(oldFolder, FolderEntries(Folder()));
     }
 
@@ -261,7 +228,7 @@ TEST_F(TestFileStorage, ASaveThatFailsAtAnyStepKeepsTheOldTestAndLeavesNothingBe
 }
 
 TEST_F(TestFileStorage, ATargetHeldForAMomentIsWaitedOut) {
-    const CString path = BuildTestPath("Chvíli držený");
+    const std::wstring path = BuildTestPath("Chvíli držený");
     int attempts = 0;
     CFile::SetFaultHook([&](FileOperation operation) {
         return operation == FileOperation::Replace && ++attempts <= 2 ? DWORD(ERROR_SHARING_VIOLATION)
@@ -269,30 +236,30 @@ TEST_F(TestFileStorage, ATargetHeldForAMomentIsWaitedOut) {
     });
     ASSERT_TRUE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
     EXPECT_EQ(3, attempts);
-    EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+    EXPECT_EQ(kWorkedExample, ReadBytes(path));
     EXPECT_EQ(1u, FolderEntries(Folder()).size());
 }
 
 TEST_F(TestFileStorage, ATargetHeldOpenByAnotherProgramIsNotReplaced) {
-    const CString path = BuildTestPath("Držený");
-    WriteBytes(ToWide(path), kWorkedExample);
+    const std::wstring path = BuildTestPath("Držený");
+    WriteBytes(path, kWorkedExample);
     const std::vector<std::wstring> oldFolder = FolderEntries(Folder());
-    HANDLE holder = CreateFileW(ToWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, holder);
-
     MessageBoxScript boxes;
     boxes.Then(IDOK);
-    const DWORD start = GetTickCount();
-    EXPECT_FALSE(SaveTestFile(path, ArrayOf({MakeRecord(0, {"jiná", "", "", "", ""})})));
-    EXPECT_LT(GetTickCount() - start, 3000u); // waited briefly, not for ever
-    CloseHandle(holder);
+    {
+        LockedFile holder(path);
+        ASSERT_TRUE(holder.IsHeld());
+        const DWORD start = GetTickCount();
+        EXPECT_FALSE(SaveTestFile(path, ArrayOf({MakeRecord(0, {"jiná", "", "", "", ""})})));
+        EXPECT_LT(GetTickCount() - start, 3000u); // waited briefly, not for ever
+    }
 
     ASSERT_EQ(1u, boxes.Shown().size());
-    const CString& text = boxes.Shown()[0].text;
+    const std::wstring& text = boxes.Shown()[0].shownText;
     EXPECT_TRUE(text == Formatted("Soubor %s právě používá jiný program.", path) ||
                 text == Formatted("Přístup k souboru %s byl odepřen.", path))
-        << text.GetString();
-    EXPECT_EQ(kWorkedExample, ReadBytes(ToWide(path)));
+        << boxes.Shown()[0].text.GetString();
+    EXPECT_EQ(kWorkedExample, ReadBytes(path));
     EXPECT_EQ(oldFolder, FolderEntries(Folder()));
 }
 
@@ -310,14 +277,14 @@ TEST_F(TestFileStorage, ASaveWhoseFileCannotBeMadeIsReported) {
         SCOPED_TRACE(c.name);
         if (c.folderMissing)
             RemoveTree(Folder());
-        const CString path = BuildTestPath(c.name);
+        const std::wstring path = BuildTestPath(c.name);
         MessageBoxScript boxes;
         boxes.Then(IDOK);
         EXPECT_FALSE(SaveTestFile(path, ArrayOf({kWorkedRecord})));
         EXPECT_TRUE(OneBox(boxes, Formatted("Cesta k souboru %s je neplatná.", path), kFrameworkTitle,
                            kFileErrorBox));
         EXPECT_TRUE(FolderEntries(Folder()).empty()); // nothing left behind, no folder made
-        EXPECT_EQ(!c.folderMissing, GetFileAttributesW(Folder().c_str()) != INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(!c.folderMissing, Exists(Folder()));
         CreateTestFolder();
     }
 }

@@ -8,7 +8,8 @@
 #include "storage/RunSelectDlg.h"
 #include "storage/TestFile.h"
 #include "storage/TestFolder.h"
-#include "tests/storage/TestFolderCase.h"
+#include "tests/support/MessageBoxScript.h"
+#include "tests/support/TestFolderCase.h"
 
 #include <gtest/gtest.h>
 
@@ -79,7 +80,7 @@ TEST_P(TestPicker, WithNoTestToOfferItSaysSoAndCancelsBeforeItIsShown) {
         SCOPED_TRACE("setup " + std::to_string(i));
         RemoveTree(Folder());
         setups[i]();
-        const bool folderExisted = GetFileAttributesW(Folder().c_str()) != INVALID_FILE_ATTRIBUTES;
+        const bool folderExisted = Exists(Folder());
         MessageBoxScript boxes;
         boxes.Then(IDOK);
         EXPECT_EQ(IDCANCEL, Run([](CDialog& dialog) { dialog.SendMessage(WM_COMMAND, IDOK); }));
@@ -87,19 +88,19 @@ TEST_P(TestPicker, WithNoTestToOfferItSaysSoAndCancelsBeforeItIsShown) {
         EXPECT_TRUE(picked.IsEmpty());
         EXPECT_TRUE(OneBox(boxes, "Nebyl nalezen žádný dostupný test!", "Chyba", MB_OK | MB_ICONSTOP));
         // Listing does not create the folder.
-        EXPECT_EQ(folderExisted, GetFileAttributesW(Folder().c_str()) != INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(folderExisted, Exists(Folder()));
     }
 }
 
 TEST_P(TestPicker, ListsOnlyTheTestsSortedWithTheFirstSelected) {
     CreateTestFolder();
     for (const wchar_t* name : {L"B.tst", L"a.tst", L"Zkouška z češtiny.tst", L"UPPER.TST", L"poznámky.txt",
-                                L"a.tstx", L"\u65e5\u672c.tst"})
+                                L"a.tstx", L"\u65e5\u672c.tst", L"Kap. 3..tst"})
         AddTest(name);
     CreateDirectoryW(PathOf(L"x.tst").c_str(), nullptr);
 
     EXPECT_EQ(IDCANCEL, Run([](CDialog& dialog) { dialog.SendMessage(WM_COMMAND, IDCANCEL); }));
-    const std::vector<std::string> expected = {"a", "B", "UPPER", "Zkouška z češtiny"};
+    const std::vector<std::string> expected = {"a", "B", "Kap. 3.", "UPPER", "Zkouška z češtiny"};
     EXPECT_EQ(expected, shown.entries);
     EXPECT_EQ(0, shown.selected);
 }
@@ -155,7 +156,7 @@ TEST_P(TestPicker, ANameWithSpacesAndCzechLettersLeadsBackToItsFile) {
                   d.SendMessage(WM_COMMAND, IDOK);
               }));
     EXPECT_STREQ("Zkouška z češtiny ěščřžýáíé ĚŠČŘŽÝÁÍÉŮÚ", picked);
-    EXPECT_TRUE(PathOf(fileName.c_str()) == ToWide(BuildTestPath(picked)));
+    EXPECT_TRUE(PathOf(fileName.c_str()) == BuildTestPath(picked));
     EXPECT_TRUE(SameQuestions(&kWorkedRecord, 1, LoadTestFile(BuildTestPath(picked))));
 }
 
@@ -164,15 +165,12 @@ INSTANTIATE_TEST_SUITE_P(RunAndEdit, TestPicker, ::testing::Values(IDD_RUN_SELEC
 class TestFolderPaths : public TestFolderCase {};
 
 TEST_F(TestFolderPaths, TheFolderIsBesideTheExe) {
-    const CString directory = ExeDirectory();
-    ASSERT_FALSE(directory.IsEmpty());
-    EXPECT_NE('\\', directory.GetString()[directory.GetLength() - 1]);
     // The running exe is in it (each test exe has its own folder).
-    const DWORD exe = GetFileAttributesW(ToWide(directory + "\\storage_test.exe").c_str());
-    EXPECT_TRUE(exe != INVALID_FILE_ATTRIBUTES && !(exe & FILE_ATTRIBUTE_DIRECTORY));
-    EXPECT_STREQ(directory + "\\Kvizar", TestFolderPath());
-    EXPECT_STREQ(directory + "\\Kvizar\\Zkouška 1.tst", BuildTestPath("Zkouška 1"));
-    EXPECT_STREQ(directory + "\\Kvizar\\ mezery .tst", BuildTestPath(" mezery ")); // used as typed
+    const std::wstring directory = ExeDirectory();
+    EXPECT_EQ(BesideExe(L"storage_test.exe"), directory + L"\\storage_test.exe");
+    EXPECT_EQ(directory + L"\\Kvizar", TestFolderPath());
+    EXPECT_EQ(directory + L"\\Kvizar\\Zkou\u0161ka 1.tst", BuildTestPath("Zkouška 1"));
+    EXPECT_EQ(directory + L"\\Kvizar\\ mezery .tst", BuildTestPath(" mezery ")); // used as typed
 }
 
 TEST_F(TestFolderPaths, CreatingTheFolderAgainKeepsWhatIsInIt) {

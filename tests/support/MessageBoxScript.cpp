@@ -1,11 +1,12 @@
 #include "tests/support/MessageBoxScript.h"
 
 #include "platform/MessageBox.h"
+#include "platform/Text.h"
 
 #include <gtest/gtest.h>
 
 MessageBoxScript::MessageBoxScript() {
-    SetMessageBoxHook([this](HWND owner, const CString& text, const CString& title, UINT type) {
+    SetMessageBoxHook([this](HWND owner, const std::wstring& text, const CString& title, UINT type) {
         return Answer(owner, text, title, type);
     });
 }
@@ -20,10 +21,10 @@ MessageBoxScript& MessageBoxScript::Then(int button) {
     return *this;
 }
 
-int MessageBoxScript::Answer(HWND owner, const CString& text, const CString& title, UINT type) {
-    m_shown.push_back({owner, text, title, type});
+int MessageBoxScript::Answer(HWND owner, const std::wstring& text, const CString& title, UINT type) {
+    m_shown.push_back({owner, FromWide(text.c_str()), text, title, type});
     if (m_answers.empty()) {
-        ADD_FAILURE() << "unexpected message box \"" << text.GetString() << "\"";
+        ADD_FAILURE() << "unexpected message box \"" << m_shown.back().text.GetString() << "\"";
         return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
     }
     const int answer = m_answers.front();
@@ -32,8 +33,24 @@ int MessageBoxScript::Answer(HWND owner, const CString& text, const CString& tit
 }
 
 void FailOnAnyMessageBox() {
-    SetMessageBoxHook([](HWND, const CString& text, const CString&, UINT type) {
-        ADD_FAILURE() << "unexpected message box \"" << text.GetString() << "\"";
+    SetMessageBoxHook([](HWND, const std::wstring& text, const CString&, UINT type) {
+        ADD_FAILURE() << "unexpected message box \"" << FromWide(text.c_str()).GetString() << "\"";
         return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
     });
+}
+
+::testing::AssertionResult OneBox(const MessageBoxScript& boxes, const CString& text, const char* title,
+                                  UINT type) {
+    return OneBox(boxes, ToWide(text), title, type);
+}
+
+::testing::AssertionResult OneBox(const MessageBoxScript& boxes, const std::wstring& text, const char* title,
+                                  UINT type) {
+    if (boxes.Shown().size() != 1)
+        return ::testing::AssertionFailure() << boxes.Shown().size() << " message boxes instead of one";
+    const ShownBox& box = boxes.Shown()[0];
+    if (box.shownText != text || box.title != title || box.type != type)
+        return ::testing::AssertionFailure() << "box \"" << box.text.GetString() << "\", \""
+                                             << box.title.GetString() << "\", type " << box.type;
+    return ::testing::AssertionSuccess();
 }

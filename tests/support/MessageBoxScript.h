@@ -4,14 +4,18 @@
 
 #include "platform/String.h"
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <deque>
+#include <string>
 #include <vector>
 
 struct ShownBox {
     HWND owner;
-    CString text;
+    CString text;           // as program text: characters outside Windows-1250 become '?'
+    std::wstring shownText; // as the box shows it, a path's every character included
     CString title;
     UINT type;
 };
@@ -29,7 +33,7 @@ public:
     const std::vector<ShownBox>& Shown() const { return m_shown; }
 
 private:
-    int Answer(HWND owner, const CString& text, const CString& title, UINT type);
+    int Answer(HWND owner, const std::wstring& text, const CString& title, UINT type);
 
     std::deque<int> m_answers;
     std::vector<ShownBox> m_shown;
@@ -37,3 +41,10 @@ private:
 
 // Installed by the test main when no script is active: any box fails the running test.
 void FailOnAnyMessageBox();
+
+// Exactly one message box was shown, with this text, title and type.
+::testing::AssertionResult OneBox(const MessageBoxScript& boxes, const CString& text, const char* title,
+                                  UINT type);
+// The same for a text that is not program text alone, such as one that names a path.
+::testing::AssertionResult OneBox(const MessageBoxScript& boxes, const std::wstring& text, const char* title,
+                                  UINT type);

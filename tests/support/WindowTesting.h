@@ -17,3 +17,20 @@ COLORREF ClientPixel(HWND window, int x, int y);
 
 // A build path (Unix) as the Windows programs under Wine see it: the root file system is drive Z:.
 std::wstring WindowsPathOf(const char* unixPath);
+
+// A window of another thread in the foreground, as when the user has switched to another program:
+// this thread then has no active window. It goes when the object goes.
+class OtherThreadInFront {
+public:
+    OtherThreadInFront();
+    ~OtherThreadInFront();
+    OtherThreadInFront(const OtherThreadInFront&) = delete;
+    OtherThreadInFront& operator=(const OtherThreadInFront&) = delete;
+
+private:
+    static DWORD WINAPI Run(void* self);
+
+    DWORD m_threadId = 0; // before m_thread, which sets it
+    HANDLE m_shown;
+    HANDLE m_thread;
+};

@@ -1,10 +1,11 @@
 #pragma once
 // The client area of a window as it is on the screen, read back pixel by pixel, and the extent of
-// the pixels of one colour in a part of it.
+// the pixels in a part of it that match.
 
 #include <windows.h>
 
 #include <climits>
+#include <functional>
 #include <vector>
 
 class ClientImage {
@@ -23,9 +24,11 @@ private:
     std::vector<COLORREF> m_pixels;
 };
 
-// The pixels of exactly one colour inside an area: how many, and their bounding box.
-struct ColourExtent {
+// The pixels of an area that match: how many, and their bounding box.
+struct PixelExtent {
     int count = 0;
     RECT box = {INT_MAX, INT_MAX, INT_MIN, INT_MIN}; // right and bottom inclusive
 };
-ColourExtent FindColour(const ClientImage& image, COLORREF colour, const RECT& area);
+PixelExtent FindPixels(const ClientImage& image, const RECT& area,
+                       const std::function<bool(COLORREF)>& matches);
+PixelExtent FindColour(const ClientImage& image, COLORREF colour, const RECT& area);

@@ -1,4 +1,4 @@
-#include "tests/run/ClientImage.h"
+#include "tests/support/ClientImage.h"
 
 #include <algorithm>
 #include <climits>
@@ -45,11 +45,12 @@ bool ClientImage::operator==(const ClientImage& other) const {
     return m_width == other.m_width && m_height == other.m_height && m_pixels == other.m_pixels;
 }
 
-ColourExtent FindColour(const ClientImage& image, COLORREF colour, const RECT& area) {
-    ColourExtent extent;
+PixelExtent FindPixels(const ClientImage& image, const RECT& area,
+                       const std::function<bool(COLORREF)>& matches) {
+    PixelExtent extent;
     for (int y = std::max(0L, area.top); y < std::min<LONG>(image.Height(), area.bottom); ++y) {
         for (int x = std::max(0L, area.left); x < std::min<LONG>(image.Width(), area.right); ++x) {
-            if (image.At(x, y) != colour)
+            if (!matches(image.At(x, y)))
                 continue;
             ++extent.count;
             extent.box.left = std::min<LONG>(extent.box.left, x);
@@ -59,4 +60,8 @@ ColourExtent FindColour(const ClientImage& image, COLORREF colour, const RECT& a
         }
     }
     return extent;
+}
+
+PixelExtent FindColour(const ClientImage& image, COLORREF colour, const RECT& area) {
+    return FindPixels(image, area, [colour](COLORREF pixel) { return pixel == colour; });
 }
