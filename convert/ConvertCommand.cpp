@@ -61,11 +61,11 @@ ConvertOutcome ConvertCommand::Convert(const std::string& source, const std::str
         return ConvertOutcome{ConvertOutcome::kUsage, Messages::OneSideTest()};
     if (!force && m_files.Exists(target))
         return Refused(target, Messages::TargetExists());
-    return ReadCheckAndSave(source, *from, target, *to);
+    return ReadCheckAndSave(source, *from, target, *to, force);
 }
 
 ConvertOutcome ConvertCommand::ReadCheckAndSave(const std::string& source, FileFormat from,
-                                                const std::string& target, FileFormat to) {
+                                                const std::string& target, FileFormat to, bool replace) {
     ReadResult read;
     try {
         std::unique_ptr<ByteSource> input = m_files.OpenForReading(source);
@@ -78,7 +78,8 @@ ConvertOutcome ConvertCommand::ReadCheckAndSave(const std::string& source, FileF
     if (const std::optional<Refusal> refusal = QuestionFile::CheckExport(to, read.questions))
         return Refused(source, *refusal);
     try {
-        m_files.SaveSafely(target, [&](ByteSink& sink) { QuestionFile::Write(to, read.questions, sink); });
+        m_files.SaveSafely(target, replace,
+                           [&](ByteSink& sink) { QuestionFile::Write(to, read.questions, sink); });
     } catch (const FileAccessError& error) {
         return Refused(target, error.what());
     }

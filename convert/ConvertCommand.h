@@ -34,7 +34,7 @@ public:
 
 private:
     ConvertOutcome ReadCheckAndSave(const std::string& source, FileFormat from, const std::string& target,
-                                    FileFormat to);
+                                    FileFormat to, bool replace);
 
     FileAccess& m_files;
 };

@@ -23,6 +23,9 @@ public:
     // Creates or replaces path with what write puts into the sink, safely: a temporary file in
     // path's folder, flushed to the disk, then renamed over path in one step. On any failure,
     // write's own exceptions included, the old file stays byte-identical and no temporary file
-    // remains; then it throws FileAccessError (or rethrows what write threw).
-    virtual void SaveSafely(const std::string& path, const std::function<void(ByteSink&)>& write) = 0;
+    // remains; then it throws FileAccessError (or rethrows what write threw). Without replace, a
+    // file that is at path by the time of the rename (another program may have made it since the
+    // caller looked) stays as it is, and it throws FileAccessError(Messages::TargetExists()).
+    virtual void SaveSafely(const std::string& path, bool replace,
+                            const std::function<void(ByteSink&)>& write) = 0;
 };

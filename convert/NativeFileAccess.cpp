@@ -108,8 +108,9 @@ public:
         }
     }
 
-    // Flushes the new content to the disk and renames it over the target.
-    void Place(const std::string& target) {
+    // Flushes the new content to the disk and renames it over the target; without replace it
+    // links it under the target's name instead, which fails where a file is.
+    void Place(const std::string& target, bool replace) {
         // mkostemp makes the file readable by its owner only; give it what a new file gets.
         const mode_t mask = umask(0);
         umask(mask);
@@ -117,8 +118,16 @@ public:
             ThrowWrite(errno);
         const int closed = close(m_fd);
         m_fd = -1;
-        if (closed != 0 || rename(m_path.c_str(), target.c_str()) != 0)
+        if (closed != 0)
             ThrowWrite(errno);
+        if (replace ? rename(m_path.c_str(), target.c_str()) != 0
+                    : link(m_path.c_str(), target.c_str()) != 0) {
+            if (errno == EEXIST)
+                throw FileAccessError(Messages::TargetExists());
+            ThrowWrite(errno);
+        }
+        if (!replace)
+            unlink(m_path.c_str());
         m_placed = true;
         SyncFolder();
     }
@@ -150,8 +159,9 @@ std::unique_ptr<ByteSource> NativeFileAccess::OpenForReading(const std::string& 
     return std::make_unique<FileSource>(path);
 }
 
-void NativeFileAccess::SaveSafely(const std::string& path, const std::function<void(ByteSink&)>& write) {
+void NativeFileAccess::SaveSafely(const std::string& path, bool replace,
+                                  const std::function<void(ByteSink&)>& write) {
     PendingFile pending(path);
     write(pending);
-    pending.Place(path);
+    pending.Place(path, replace);
 }

@@ -113,13 +113,19 @@ void CFile::Abort() {
 }
 
 void CFile::Replace(const std::wstring& source, const std::wstring& target) {
+    Move(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+void CFile::Rename(const std::wstring& source, const std::wstring& target) {
+    Move(source, target, MOVEFILE_WRITE_THROUGH);
+}
+
+void CFile::Move(const std::wstring& source, const std::wstring& target, DWORD flags) {
     const std::wstring from = ExtendedLengthPath(source);
     const std::wstring to = ExtendedLengthPath(target);
     for (int attempt = 1;; ++attempt) {
         const DWORD injected = InjectedFault(FileOperation::Replace);
-        const BOOL succeeded =
-            injected == 0 &&
-            MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        const BOOL succeeded = injected == 0 && MoveFileExW(from.c_str(), to.c_str(), flags);
         const DWORD osError = ErrorOf(succeeded, injected);
         if (osError == 0)
             return;

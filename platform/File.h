@@ -43,6 +43,9 @@ public:
     // Puts source in target's place in one step, written through to the disk; target need not
     // exist. A virus scanner or indexer that holds the target for a moment is waited out briefly.
     static void Replace(const std::wstring& source, const std::wstring& target);
+    // The same where no file is at target yet: one that is there stays as it is, and this throws
+    // CFileException (ERROR_ALREADY_EXISTS).
+    static void Rename(const std::wstring& source, const std::wstring& target);
     // Deletes a file, reporting nothing: it tidies up after a failure that is reported already.
     static BOOL RemoveQuietly(const std::wstring& fileName) noexcept;
 
@@ -62,6 +65,8 @@ protected:
 
 private:
     BOOL Fail(DWORD osError, CFileException* error);
+    // MoveFileExW with flags, waiting out a scanner that holds either file for a moment.
+    static void Move(const std::wstring& source, const std::wstring& target, DWORD flags);
 
     std::wstring m_strFileName;
 };

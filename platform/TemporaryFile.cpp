@@ -73,6 +73,13 @@ void CTemporaryFile::Commit() {
     m_committed = true;
 }
 
+void CTemporaryFile::CommitNew() {
+    Flush();
+    Close();
+    Rename(GetFilePath(), m_target);
+    m_committed = true;
+}
+
 void CTemporaryFile::TakeTargetAttributes() {
     const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(m_target).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)

@@ -21,6 +21,10 @@ public:
     // Puts everything written on the disk, gives the file the target's attributes (a hidden file
     // stays hidden) and puts it in the target's place. Throws CFileException.
     void Commit();
+    // Puts everything written on the disk and in the target's place only if no file has taken
+    // that name meanwhile; one that has stays as it is. Throws CFileException
+    // (ERROR_ALREADY_EXISTS when the name is taken).
+    void CommitNew();
 
 private:
     void TakeTargetAttributes();

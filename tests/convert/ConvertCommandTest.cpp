@@ -27,15 +27,21 @@ public:
         return std::make_unique<MemorySource>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }
 
-    void SaveSafely(const std::string& path, const std::function<void(ByteSink&)>& write) override {
+    void SaveSafely(const std::string& path, bool replace,
+                    const std::function<void(ByteSink&)>& write) override {
         MemorySink sink;
         write(sink);
+        files.insert(madeMeanwhile.begin(), madeMeanwhile.end());
         if (diskFull)
             throw FileAccessError(Messages::CannotWrite(Messages::DiskFull()));
+        if (!replace && Exists(path))
+            throw FileAccessError(Messages::TargetExists());
         files[path] = std::string(sink.bytes.begin(), sink.bytes.end());
     }
 
     std::map<std::string, std::string> files;
+    // Files another program makes while a conversion writes its own.
+    std::map<std::string, std::string> madeMeanwhile;
     bool diskFull = false;
 };
 
@@ -89,6 +95,19 @@ TEST_F(ConvertCommandTest, KeepsAnExistingTargetUnlessForced) {
 
     EXPECT_EQ(0, Run({"--force", "in.tst", "out.csv"}).exitCode);
     EXPECT_EQ(WriteBytes(FileFormat::Csv, ArrayOf({kWorkedRecord})), files.files["out.csv"]);
+}
+
+TEST_F(ConvertCommandTest, KeepsATargetMadeDuringTheConversionUnlessForced) {
+    files.files["in.txt"] = kWorkedAiken;
+    files.madeMeanwhile["out.tst"] = "theirs";
+    ConvertOutcome outcome = Run({"in.txt", "out.tst"});
+    EXPECT_EQ(1, outcome.exitCode);
+    EXPECT_EQ("out.tst: " + Messages::TargetExists(), outcome.message);
+    EXPECT_EQ("theirs", files.files["out.tst"]);
+
+    files.files.erase("out.tst");
+    EXPECT_EQ(0, Run({"in.txt", "out.tst", "--force"}).exitCode);
+    EXPECT_EQ(kWorkedTest, files.files["out.tst"]);
 }
 
 TEST_F(ConvertCommandTest, RefusesWithTheFileLineAndColumn) {

@@ -188,6 +188,32 @@ TEST_F(File, AReplacementKeepsTheTargetsAttributesButNotItsArchiveBit) {
               AttributesOf(target));
 }
 
+TEST_F(File, ATemporaryFileCommittedAsNewNeverReplacesAFileThatAppeared) {
+    const std::wstring target = folder + L"\\nov\u00fd.csv";
+    {
+        CTemporaryFile file;
+        file.Create(target);
+        file.Write("můj", 3);
+        Make(L"nov\u00fd.csv", "cizí"); // another program takes the name meanwhile
+        try {
+            file.CommitNew();
+            ADD_FAILURE() << "a file that appeared was replaced";
+        } catch (const CFileException& error) {
+            EXPECT_EQ(ERROR_ALREADY_EXISTS, error.m_lOsError);
+            EXPECT_EQ(target, error.m_strFileName);
+        }
+    }
+    EXPECT_EQ("cizí", Content(target));
+    EXPECT_EQ(std::vector<std::wstring>({L"nov\u00fd.csv"}), FolderEntries(folder));
+
+    ASSERT_TRUE(CFile::RemoveQuietly(target));
+    CTemporaryFile file;
+    file.Create(target);
+    file.Write("můj", 3);
+    file.CommitNew();
+    EXPECT_EQ("můj", Content(target));
+}
+
 TEST_F(File, FilesBeyondMaxPathAreCreatedReplacedListedAndRemoved) {
     const std::wstring deep = DeepFolder();
     const std::wstring target = deep + L"\\" + std::wstring(200, L'n') + L".tst";
