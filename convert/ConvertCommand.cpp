@@ -13,10 +13,6 @@ ConvertOutcome Refused(const std::string& file, const Refusal& refusal) {
     return ConvertOutcome{ConvertOutcome::kRefused, refusal.Describe(file)};
 }
 
-ConvertOutcome Refused(const std::string& file, const std::string& reason) {
-    return Refused(file, Refusal{0, 0, reason});
-}
-
 } // namespace
 
 std::optional<FileFormat> ConvertCommand::FormatOf(const std::string& path) {
@@ -54,13 +50,13 @@ ConvertOutcome ConvertCommand::Convert(const std::string& source, const std::str
     const std::optional<FileFormat> from = FormatOf(source);
     const std::optional<FileFormat> to = FormatOf(target);
     if (!from)
-        return Refused(source, Messages::UnknownFormat());
+        return ConvertOutcome::Refused(source, Messages::UnknownFormat());
     if (!to)
-        return Refused(target, Messages::UnknownFormat());
+        return ConvertOutcome::Refused(target, Messages::UnknownFormat());
     if ((*from == FileFormat::TestFile) == (*to == FileFormat::TestFile))
         return ConvertOutcome{ConvertOutcome::kUsage, Messages::OneSideTest()};
     if (!force && m_files.Exists(target))
-        return Refused(target, Messages::TargetExists());
+        return ConvertOutcome::Refused(target, Messages::TargetExists());
     return ReadCheckAndSave(source, *from, target, *to, force);
 }
 
@@ -71,7 +67,7 @@ ConvertOutcome ConvertCommand::ReadCheckAndSave(const std::string& source, FileF
         std::unique_ptr<ByteSource> input = m_files.OpenForReading(source);
         read = QuestionFile::Read(from, *input);
     } catch (const FileAccessError& error) {
-        return Refused(source, error.what());
+        return ConvertOutcome::Refused(source, error.what());
     }
     if (read.refusal)
         return Refused(source, *read.refusal);
@@ -81,7 +77,7 @@ ConvertOutcome ConvertCommand::ReadCheckAndSave(const std::string& source, FileF
         m_files.SaveSafely(target, replace,
                            [&](ByteSink& sink) { QuestionFile::Write(to, read.questions, sink); });
     } catch (const FileAccessError& error) {
-        return Refused(target, error.what());
+        return ConvertOutcome::Refused(target, error.what());
     }
     return ConvertOutcome{ConvertOutcome::kDone, Messages::Converted(read.questions.Count(), target)};
 }

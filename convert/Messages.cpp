@@ -193,6 +193,10 @@ std::string Messages::DiskFull() {
     return u8"na disku není místo";
 }
 
+std::string Messages::InUse() {
+    return u8"soubor právě používá jiný program";
+}
+
 std::string Messages::SystemError(const std::string& systemText) {
     return u8"chyba systému (" + systemText + ")";
 }
@@ -217,4 +221,32 @@ std::string Messages::TargetExists() {
 std::string Messages::Converted(int32_t count, const std::string& target) {
     return std::to_string(count) + " " +
            Plural(count, u8"otázka uložena", u8"otázky uloženy", u8"otázek uloženo") + u8" do " + target;
+}
+
+std::string Messages::DropUsage() {
+    return u8"nebo:    kvizar-convert SOUBOR…  (z .txt a .csv udělá test ve složce Kvizar vedle programu, "
+           u8"z testu .tst soubor .txt ve formátu Aiken vedle něj; soubory lze i přetáhnout na ikonu "
+           u8"programu)";
+}
+
+std::string Messages::PressEnter() {
+    return u8"Okno zavřete klávesou Enter.";
+}
+
+std::string Messages::KeptExisting() {
+    return u8"soubor už existuje a převod jej nepřepíše; přejmenujte jej nebo jej smažte";
+}
+
+std::string Messages::NameNotInCodePage(char32_t character) {
+    return u8"název souboru obsahuje znak " + CodePoint(character) +
+           u8", který Windows-1250 nemá, a program by takový test nenašel; soubor přejmenujte";
+}
+
+std::string Messages::NotATestName() {
+    return u8"z názvu souboru nemůže být název testu (je prázdný, je to název zařízení, nebo by cesta "
+           u8"byla příliš dlouhá); soubor přejmenujte";
+}
+
+std::string Messages::UnpairedSurrogate() {
+    return u8"název obsahuje neplatný znak UTF-16 (náhradu bez páru); soubor přejmenujte";
 }

@@ -57,6 +57,7 @@ public:
     static std::string AccessDenied();
     static std::string IsFolder();
     static std::string DiskFull();
+    static std::string InUse();
     static std::string SystemError(const std::string& systemText);
 
     // The command.
@@ -65,4 +66,12 @@ public:
     static std::string OneSideTest();
     static std::string TargetExists();
     static std::string Converted(int32_t count, const std::string& target);
+
+    // The Windows program's own: files dropped onto it, and its console window.
+    static std::string DropUsage();
+    static std::string PressEnter();
+    static std::string KeptExisting();
+    static std::string NameNotInCodePage(char32_t character);
+    static std::string NotATestName();
+    static std::string UnpairedSurrogate();
 };

@@ -96,6 +96,12 @@ ULONGLONG CFile::GetLength() const {
     return static_cast<ULONGLONG>(size.QuadPart);
 }
 
+void CFile::SeekToBegin() {
+    const LARGE_INTEGER start = {};
+    if (!SetFilePointerEx(m_hFile, start, nullptr, FILE_BEGIN))
+        CFileException::ThrowOsError(static_cast<LONG>(GetLastError()), m_strFileName);
+}
+
 void CFile::Close() {
     // The handle goes whatever happens: a failed close must not leave the file held.
     const DWORD injected = InjectedFault(FileOperation::Close);

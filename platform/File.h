@@ -34,6 +34,8 @@ public:
     // Has the system put everything written so far on the disk.
     void Flush();
     ULONGLONG GetLength() const;
+    // Moves to the first byte, to read the file again.
+    void SeekToBegin();
     void Close();
     // Closes without throwing, on the way out of a failure.
     void Abort();

@@ -13,6 +13,15 @@ std::wstring AfxGetModuleFileName(HMODULE module) {
     }
 }
 
+std::wstring AfxFullPath(const std::wstring& path) {
+    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return path; // an empty or impossible path: the file functions will say why
+    std::vector<wchar_t> full(needed);
+    const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+    return length > 0 && length < needed ? std::wstring(full.data(), length) : path;
+}
+
 BOOL AfxCreateDirectory(const std::wstring& path) {
     return CreateDirectoryW(ExtendedLengthPath(path).c_str(), nullptr);
 }

@@ -9,6 +9,10 @@
 // The full path of a module (nullptr: the running exe), however long.
 std::wstring AfxGetModuleFileName(HMODULE module = nullptr);
 
+// The full path of a file named as a user names it: relative to the current folder, with "/",
+// "." and ".." steps. The result suits ExtendedLengthPath.
+std::wstring AfxFullPath(const std::wstring& path);
+
 // Creates one directory; FALSE when it cannot, for example because it exists already.
 BOOL AfxCreateDirectory(const std::wstring& path);
 

@@ -1,0 +1,52 @@
+#include "convert/DropCommand.h"
+
+#include "convert/Cp1250.h"
+#include "convert/Messages.h"
+#include "convert/Utf16.h"
+#include "platform/FileSystem.h"
+#include "storage/TestFolder.h"
+#include "storage/TestName.h"
+
+ConvertOutcome DropCommand::Convert(const std::wstring& source) {
+    const std::string shown = Utf16::ToUtf8(source);
+    if (!Utf16::IsWellFormed(source))
+        return ConvertOutcome::Refused(shown, Messages::UnpairedSurrogate());
+    const std::optional<FileFormat> format = ConvertCommand::FormatOf(shown);
+    if (!format)
+        return ConvertOutcome::Refused(shown, Messages::UnknownFormat());
+    // FormatOf found the extension after the last separator.
+    const size_t dot = source.rfind(L'.');
+    if (*format == FileFormat::TestFile)
+        return ToNewFile(source, source.substr(0, dot) + L".txt");
+    const size_t nameStart = source.find_last_of(L"\\/") + 1; // 0 where there is no folder
+    return ToTestFolder(source, source.substr(nameStart, dot - nameStart));
+}
+
+// The test's name is the file's: it must be one the program can list and open, so every character
+// must have its Windows-1250 byte, and the name must pass the name dialog's checks.
+ConvertOutcome DropCommand::ToTestFolder(const std::wstring& source, const std::wstring& name) {
+    std::string bytes;
+    for (size_t at = 0, units = 0; at < name.size(); at += units) {
+        const char32_t character = Utf16::At(name, at, units);
+        const int byte = Cp1250::FromUnicode(character);
+        if (byte < 0)
+            return ConvertOutcome::Refused(Utf16::ToUtf8(source), Messages::NameNotInCodePage(character));
+        bytes += static_cast<char>(byte);
+    }
+    if (!IsUsableTestName(bytes.c_str()))
+        return ConvertOutcome::Refused(Utf16::ToUtf8(source), Messages::NotATestName());
+    // A folder made for a test that is then refused goes again: a refusal writes nothing.
+    const std::wstring folder = TestFolderPath();
+    const bool madeFolder = AfxCreateDirectory(folder);
+    ConvertOutcome outcome = ToNewFile(source, BuildTestPath(bytes.c_str()));
+    if (madeFolder && outcome.exitCode != ConvertOutcome::kDone)
+        RemoveDirectoryW(ExtendedLengthPath(folder).c_str());
+    return outcome;
+}
+
+ConvertOutcome DropCommand::ToNewFile(const std::wstring& source, const std::wstring& target) {
+    const std::string shownTarget = Utf16::ToUtf8(target);
+    if (m_files.Exists(shownTarget))
+        return ConvertOutcome::Refused(shownTarget, Messages::KeptExisting());
+    return m_command.Convert(Utf16::ToUtf8(source), shownTarget, false);
+}

@@ -1,0 +1,80 @@
+// kvizar-convert for Windows: "kvizar-convert SOURCE TARGET [--force]", and "kvizar-convert
+// SOURCE…" for files named one by one or dropped onto the exe in Explorer. The arguments come in
+// UTF-16 (wmain), so a name keeps every character whatever the system's code page.
+
+#include "convert/Console.h"
+#include "convert/DropCommand.h"
+#include "convert/Messages.h"
+#include "convert/Utf16.h"
+#include "convert/WindowsFileAccess.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+void Print(const ConvertOutcome& outcome) {
+    const bool done = outcome.exitCode == ConvertOutcome::kDone;
+    Console::WriteLine(done ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE, outcome.message);
+}
+
+bool IsTest(const std::wstring& argument) {
+    return ConvertCommand::FormatOf(Utf16::ToUtf8(argument)) == FileFormat::TestFile;
+}
+
+// --force, or two names of which exactly one is a test, make the two-argument form; any other list
+// names sources. Files dropped together all exist, so a test and a text file dropped as a pair
+// are refused like any existing target, and nothing is written.
+bool IsSourceAndTarget(const std::vector<std::wstring>& arguments) {
+    if (std::find(arguments.begin(), arguments.end(), L"--force") != arguments.end())
+        return true;
+    return arguments.size() == 2 && IsTest(arguments[0]) != IsTest(arguments[1]);
+}
+
+int ConvertPair(const std::vector<std::wstring>& arguments) {
+    std::vector<std::string> utf8;
+    for (const std::wstring& argument : arguments) {
+        if (!Utf16::IsWellFormed(argument)) {
+            Print(ConvertOutcome::Refused(Utf16::ToUtf8(argument), Messages::UnpairedSurrogate()));
+            return ConvertOutcome::kRefused;
+        }
+        utf8.push_back(Utf16::ToUtf8(argument));
+    }
+    WindowsFileAccess files;
+    const ConvertOutcome outcome = ConvertCommand(files).Run(utf8);
+    Print(outcome);
+    return outcome.exitCode;
+}
+
+// Every source in turn, whatever became of the one before; the exit code tells whether any failed.
+int ConvertEach(const std::vector<std::wstring>& sources) {
+    WindowsFileAccess files;
+    DropCommand command(files);
+    int exitCode = ConvertOutcome::kDone;
+    for (const std::wstring& source : sources) {
+        const ConvertOutcome outcome = command.Convert(source);
+        Print(outcome);
+        exitCode = std::max(exitCode, outcome.exitCode);
+    }
+    return exitCode;
+}
+
+int ShowUsage() {
+    Console::WriteLine(STD_ERROR_HANDLE, Messages::Usage());
+    Console::WriteLine(STD_ERROR_HANDLE, Messages::DropUsage());
+    return ConvertOutcome::kUsage;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::vector<std::wstring> arguments(argv + 1, argv + argc);
+    if (IsSourceAndTarget(arguments))
+        return ConvertPair(arguments);
+    const int exitCode = arguments.empty() ? ShowUsage() : ConvertEach(arguments);
+    // Started by Explorer, the window closes with the process: let the user read it first.
+    if (Console::IsOwnWindow())
+        Console::WaitForEnter();
+    return exitCode;
+}

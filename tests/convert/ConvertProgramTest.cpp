@@ -1,0 +1,244 @@
+// The real kvizar-convert.exe, copied into a folder whose name neither Windows-1250 nor 1252 can
+// spell and started as its own process with its output redirected, as a script or CI starts it:
+// its exit code, the lines it prints (UTF-8), the files it writes byte for byte and the ones it
+// must leave as they are.
+
+#include "convert/Messages.h"
+#include "tests/support/Files.h"
+#include "tests/support/WindowTesting.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+const wchar_t kForeignFolder[] = L"\u0422\u0435\u0441\u0442-Mu\u00f1oz";
+const DWORD kRunTimeoutMs = 30000;
+
+struct Finished {
+    DWORD exitCode;
+    std::string output; // both streams, UTF-8
+};
+
+std::string Utf8(const std::wstring& text) {
+    const int size = static_cast<int>(text.size());
+    std::string utf8(static_cast<size_t>(size) * 3, '\0');
+    utf8.resize(static_cast<size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, &utf8[0], size * 3, nullptr, nullptr)));
+    return utf8;
+}
+
+Bytes BytesOf(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
+
+// "Kolik je 2+2?" with the answers 3, 4, 5 and 22, the second one right: the record, and the Aiken
+// text Moodle exports for it.
+const QuestionRecord kSum = MakeRecord(1, {"Kolik je 2+2?", "3", "4", "5", "22"});
+const std::string kSumAiken = "Kolik je 2+2?\r\nA) 3\r\nB) 4\r\nC) 5\r\nD) 22\r\nANSWER: B\r\n\r\n";
+// Two questions in Czech, as a Czech spreadsheet saves them: a header, ";" and CRLF.
+const std::string kRiversCsv = u8"Otázka;A;B;C;D;Správně\r\n"
+                               u8"Která řeka protéká Prahou?;Vltava;Morava;Odra;Labe;A\r\n"
+                               u8"\"Kde je Sněžka; v Krkonoších?\";Ano;Ne;Možná;Nevím;1\r\n";
+const std::vector<QuestionRecord> kRivers = {
+    MakeRecord(0, {"Která řeka protéká Prahou?", "Vltava", "Morava", "Odra", "Labe"}),
+    MakeRecord(0, {"Kde je Sněžka; v Krkonoších?", "Ano", "Ne", "Možná", "Nevím"}),
+};
+
+// The first lines on the screen of the console this process is attached to.
+std::wstring ConsoleText() {
+    HANDLE screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    std::wstring shown(4000, L' ');
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(screen, &shown[0], static_cast<DWORD>(shown.size()), COORD{0, 0}, &read);
+    CloseHandle(screen);
+    return shown.substr(0, read);
+}
+
+// Enter, typed into the console this process is attached to.
+void PressEnter() {
+    HANDLE keyboard = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+    INPUT_RECORD keys[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        keys[i].EventType = KEY_EVENT;
+        keys[i].Event.KeyEvent.bKeyDown = i == 0;
+        keys[i].Event.KeyEvent.wRepeatCount = 1;
+        keys[i].Event.KeyEvent.wVirtualKeyCode = VK_RETURN;
+        keys[i].Event.KeyEvent.uChar.UnicodeChar = L'\r';
+    }
+    DWORD written = 0;
+    EXPECT_TRUE(WriteConsoleInputW(keyboard, keys, 2, &written));
+    CloseHandle(keyboard);
+}
+
+class ConvertProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = BesideExe(kForeignFolder);
+        RemoveTree(folder);
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+        ASSERT_TRUE(
+            CopyFileW(WindowsPathOf(KVIZAR_CONVERT_EXE).c_str(), In(L"kvizar-convert.exe").c_str(), TRUE));
+    }
+    void TearDown() override { RemoveTree(folder); }
+
+    std::wstring In(const std::wstring& name) const { return folder + L"\\" + name; }
+    std::wstring TestIn(const std::wstring& name) const { return In(L"Kvizar\\" + name + L".tst"); }
+
+    // Runs the copy in the folder, from the folder, with an empty input that is no console.
+    Finished Run(const std::wstring& arguments) {
+        const std::wstring log = BesideExe(L"convert-output.log");
+        SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+        HANDLE output =
+            CreateFileW(log.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);
+        HANDLE input = CreateFileW(L"NUL", GENERIC_READ, 0, &inherited, OPEN_EXISTING, 0, nullptr);
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = input;
+        startup.hStdOutput = startup.hStdError = output;
+        std::wstring commandLine = L"\"" + In(L"kvizar-convert.exe") + L"\" " + arguments;
+        PROCESS_INFORMATION process = {};
+        Finished finished = {99, std::string()};
+        if (CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(),
+                           &startup, &process)) {
+            if (WaitForSingleObject(process.hProcess, kRunTimeoutMs) != WAIT_OBJECT_0) {
+                ADD_FAILURE() << "kvizar-convert did not end";
+                TerminateProcess(process.hProcess, 99);
+            }
+            GetExitCodeProcess(process.hProcess, &finished.exitCode);
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        } else {
+            ADD_FAILURE() << "kvizar-convert did not start, error " << GetLastError();
+        }
+        CloseHandle(input);
+        CloseHandle(output);
+        const Bytes printed = ReadBytes(log);
+        finished.output.assign(printed.begin(), printed.end());
+        DeleteFileW(log.c_str());
+        return finished;
+    }
+
+    std::wstring folder;
+};
+
+TEST_F(ConvertProgram, MakesATestInTheFolderBesideItOfEachTextFileDropped) {
+    WriteBytes(In(L"Sou\u010det.txt"), BytesOf(kSumAiken));
+    WriteBytes(In(L"\u0158eky.csv"), BytesOf(kRiversCsv));
+    const Finished run = Run(L"\"" + In(L"Sou\u010det.txt") + L"\" \"" + In(L"\u0158eky.csv") + L"\"");
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ(u8"1 otázka uložena do " + Utf8(TestIn(L"Sou\u010det")) + "\r\n" + u8"2 otázky uloženy do " +
+                  Utf8(TestIn(L"\u0158eky")) + "\r\n",
+              run.output);
+    EXPECT_EQ(FileOf({kSum}), ReadBytes(TestIn(L"Sou\u010det")));
+    EXPECT_EQ(FileOf(kRivers), ReadBytes(TestIn(L"\u0158eky")));
+    EXPECT_EQ(std::vector<std::wstring>({L"Sou\u010det.tst", L"\u0158eky.tst"}),
+              FolderEntries(In(L"Kvizar")));
+}
+
+TEST_F(ConvertProgram, MakesAnAikenFileBesideATest) {
+    WriteBytes(In(L"Matematika.tst"), FileOf({kSum}));
+    const Finished run = Run(L"Matematika.tst");
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ(u8"1 otázka uložena do Matematika.txt\r\n", run.output);
+    EXPECT_EQ(BytesOf(kSumAiken), ReadBytes(In(L"Matematika.txt")));
+}
+
+// Every source in turn: those that can be converted are, the others are refused by name, and
+// nothing that is there already changes.
+TEST_F(ConvertProgram, NeverReplacesAFileAndRefusesANameNoTestCanHave) {
+    ASSERT_TRUE(CreateDirectoryW(In(L"Kvizar").c_str(), nullptr));
+    WriteBytes(TestIn(L"\u0158eky"), BytesOf("old test"));
+    WriteBytes(In(L"\u0158eky.csv"), BytesOf(kRiversCsv));
+    WriteBytes(In(L"Matematika.tst"), FileOf({kSum}));
+    WriteBytes(In(L"Matematika.txt"), BytesOf("old text"));
+    WriteBytes(In(L"\u0422\u0435\u0441\u0442.txt"), BytesOf(kSumAiken));
+    WriteBytes(In(L".csv"), BytesOf(kRiversCsv));
+    WriteBytes(In(L"Nov\u00fd.csv"), BytesOf(kRiversCsv));
+    const std::vector<std::wstring> before = FolderEntries(folder);
+
+    // A lone surrogate (a name no UTF-8 can carry) needs no file: the name alone is refused.
+    const Finished run =
+        Run(L"\u0158eky.csv Matematika.tst \u0422\u0435\u0441\u0442.txt .csv x\xD800.csv Nov\u00fd.csv");
+    EXPECT_EQ(1u, run.exitCode);
+    const std::string refusals =
+        Utf8(TestIn(L"\u0158eky")) + ": " + Messages::KeptExisting() + "\r\n" +
+        "Matematika.txt: " + Messages::KeptExisting() + "\r\n" + Utf8(L"\u0422\u0435\u0441\u0442.txt: ") +
+        Messages::NameNotInCodePage(0x422) + "\r\n" + ".csv: " + Messages::NotATestName() + "\r\n" +
+        u8"x\uFFFD.csv: " + Messages::UnpairedSurrogate() + "\r\n";
+    EXPECT_EQ(refusals + u8"2 otázky uloženy do " + Utf8(TestIn(L"Nov\u00fd")) + "\r\n", run.output);
+    EXPECT_EQ(BytesOf("old test"), ReadBytes(TestIn(L"\u0158eky")));
+    EXPECT_EQ(BytesOf("old text"), ReadBytes(In(L"Matematika.txt")));
+    EXPECT_EQ(FileOf(kRivers), ReadBytes(TestIn(L"Nov\u00fd")));
+    EXPECT_EQ(before, FolderEntries(folder));
+    EXPECT_EQ(std::vector<std::wstring>({L"Nov\u00fd.tst", L"\u0158eky.tst"}), FolderEntries(In(L"Kvizar")));
+}
+
+TEST_F(ConvertProgram, ARefusedSourceLeavesNoTestFolderBehind) {
+    WriteBytes(In(L"Chyba.txt"), BytesOf("Q\r\nA) a\r\nC) c\r\n"));
+    const Finished run = Run(L"Chyba.txt");
+    EXPECT_EQ(1u, run.exitCode);
+    EXPECT_EQ(u8"Chyba.txt:3: " + Messages::WrongOptionLetter(1, 'C') + "\r\n", run.output);
+    EXPECT_FALSE(Exists(In(L"Kvizar")));
+}
+
+TEST_F(ConvertProgram, TheTwoArgumentFormKeepsAnExistingTargetUnlessForced) {
+    WriteBytes(In(L"Sou\u010det.txt"), BytesOf(kSumAiken));
+    WriteBytes(In(L"star\u00fd.tst"), BytesOf("old test"));
+    Finished run = Run(L"Sou\u010det.txt star\u00fd.tst");
+    EXPECT_EQ(1u, run.exitCode);
+    EXPECT_EQ(u8"starý.tst: " + Messages::TargetExists() + "\r\n", run.output);
+    EXPECT_EQ(BytesOf("old test"), ReadBytes(In(L"star\u00fd.tst")));
+
+    run = Run(L"Sou\u010det.txt star\u00fd.tst --force");
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ(u8"1 otázka uložena do starý.tst\r\n", run.output);
+    EXPECT_EQ(FileOf({kSum}), ReadBytes(In(L"star\u00fd.tst")));
+
+    run = Run(L"star\u00fd.tst \"" + In(L"\u0158eky.csv") + L"\"");
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ(
+        BytesOf("\xEF\xBB\xBF" + std::string(u8"Otázka;A;B;C;D;Správně\r\nKolik je 2+2?;3;4;5;22;B\r\n")),
+        ReadBytes(In(L"\u0158eky.csv")));
+}
+
+TEST_F(ConvertProgram, WithoutArgumentsItShowsHowToUseItAndDoesNotWaitWithoutAConsole) {
+    const Finished run = Run(L"");
+    EXPECT_EQ(2u, run.exitCode);
+    EXPECT_EQ(Messages::Usage() + "\r\n" + Messages::DropUsage() + "\r\n", run.output);
+}
+
+// Started by Explorer, on a console window of its own, it asks for Enter before the window goes.
+TEST_F(ConvertProgram, OnAConsoleWindowOfItsOwnItWaitsForEnter) {
+    std::wstring commandLine = L"\"" + In(L"kvizar-convert.exe") + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    // Its console may outlive it for a moment: it starts in this exe's folder, so that it never holds
+    // the folder the case removes.
+    ASSERT_TRUE(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
+                               nullptr, &startup, &process));
+    // A run takes a tenth of this. Only then does this process join its console: one more process
+    // there would tell it that the window is not its own.
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(process.hProcess, 3000)) << "it closed its window at once";
+    FreeConsole();
+    if (AttachConsole(process.dwProcessId)) {
+        EXPECT_NE(std::wstring::npos, ConsoleText().find(L"Okno zav\u0159ete kl\u00e1vesou Enter."));
+        PressEnter();
+        FreeConsole();
+    }
+    if (WaitForSingleObject(process.hProcess, kRunTimeoutMs) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "Enter did not end it";
+        TerminateProcess(process.hProcess, 99);
+    }
+    DWORD exitCode = 99;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    EXPECT_EQ(2u, exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+} // namespace
