@@ -1,6 +1,7 @@
-# The portable ZIP and the per-user installer: the exe and a Kvizar folder with the sample test.
-install(TARGETS kvizar RUNTIME DESTINATION .)
-install(DIRECTORY ${KVIZAR_SAMPLE_DIR}/ DESTINATION Kvizar FILES_MATCHING PATTERN "*.tst")
+# The portable ZIP and the per-user installer: the program, the converter beside it and a Kvizar
+# folder with the sample test.
+install(TARGETS kvizar kvizar-convert RUNTIME DESTINATION .)
+install(FILES ${KVIZAR_SAMPLE_TEST} DESTINATION Kvizar)
 
 set(CPACK_PACKAGE_NAME "Kvizar2004")
 set(CPACK_PACKAGE_VENDOR "Tým Kvizar 2004")
