@@ -70,6 +70,8 @@ int ShowUsage() {
 
 int wmain(int argc, wchar_t** argv) {
     const std::vector<std::wstring> arguments(argv + 1, argv + argc);
+    // The two-argument form is typed or scripted, and never waits: under Wine, a process started
+    // from a terminal (as the build starts it for the sample test) looks alone on its console too.
     if (IsSourceAndTarget(arguments))
         return ConvertPair(arguments);
     const int exitCode = arguments.empty() ? ShowUsage() : ConvertEach(arguments);
