@@ -6,3 +6,12 @@ export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LOCPATH="$build_dir/locale"
+# Wine names files in the Unix locale's character set: Czech names ("Zkouška.tst") need UTF-8.
+# Without a UTF-8 locale from the caller, the English one compiled into the build folder serves.
+case "${LC_ALL:-${LC_CTYPE:-${LANG:-}}}" in
+*UTF-8* | *utf8*) ;;
+*)
+    unset LC_ALL LC_CTYPE
+    export LANG=en_US.UTF-8
+    ;;
+esac
