@@ -1,6 +1,6 @@
 #include "convert/CsvReader.h"
 
-#include "convert/Cp1250.h"
+#include "storage/Cp1250.h"
 #include "convert/Messages.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "convert/DropCommand.h"
 
-#include "convert/Cp1250.h"
+#include "storage/Cp1250.h"
 #include "convert/Messages.h"
 #include "convert/Utf16.h"
 #include "platform/FileSystem.h"

@@ -2,7 +2,7 @@
 
 #include "convert/AikenWriter.h"
 #include "convert/ChunkBuffer.h"
-#include "convert/Cp1250.h"
+#include "storage/Cp1250.h"
 #include "convert/CsvWriter.h"
 #include "convert/Messages.h"
 #include "convert/TextFileReader.h"

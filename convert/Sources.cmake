@@ -4,7 +4,6 @@ set(KVIZAR_CONVERT_SOURCES
     AikenReader.cpp
     AikenWriter.cpp
     ConvertCommand.cpp
-    Cp1250.cpp
     CsvReader.cpp
     CsvWriter.cpp
     MemorySource.cpp

@@ -1,6 +1,6 @@
 #include "convert/Utf8Pairs.h"
 
-#include "convert/Cp1250.h"
+#include "storage/Cp1250.h"
 
 namespace {
 

@@ -4,7 +4,6 @@ set(KVIZAR_CONVERT_TEST_SOURCES
     AikenTest.cpp
     ConvertCommandTest.cpp
     ConvertTesting.cpp
-    Cp1250Test.cpp
     CsvTest.cpp
     ExportTest.cpp
     TextInputTest.cpp

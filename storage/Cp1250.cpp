@@ -1,4 +1,4 @@
-#include "convert/Cp1250.h"
+#include "storage/Cp1250.h"
 
 constexpr char16_t Cp1250::kUpperHalf[128] = {
     0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021, // 80

@@ -1,6 +1,6 @@
 // The one Windows-1250 table both builds use, against code points worked out by hand.
 
-#include "convert/Cp1250.h"
+#include "storage/Cp1250.h"
 
 #include <gtest/gtest.h>
 
