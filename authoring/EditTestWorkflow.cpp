@@ -3,7 +3,7 @@
 #include "authoring/EditQuestionsDlg.h"
 #include "platform/WinApp.h"
 #include "storage/EditSelectDlg.h"
-#include "storage/TestFile.h"
+#include "storage/StoredTest.h"
 #include "storage/TestFolder.h"
 
 namespace {

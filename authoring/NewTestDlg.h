@@ -3,10 +3,7 @@
 // test file and a count the program can hold.
 
 #include "platform/Dialog.h"
-
-// The most questions a new test may have: its array (5124 bytes a question) must still be
-// allocatable in one block of a 32-bit process.
-constexpr int kMaxQuestionCount = 50000;
+#include "storage/QuestionRecord.h"
 
 class CNewTestDlg : public CDialog {
 public:

@@ -3,7 +3,7 @@
 #include "authoring/CreateQuestionsDlg.h"
 #include "authoring/NewTestDlg.h"
 #include "platform/WinApp.h"
-#include "storage/TestFile.h"
+#include "storage/StoredTest.h"
 #include "storage/TestFolder.h"
 
 #include <new>

@@ -14,7 +14,7 @@
 #include "platform/WinApp.h"
 #include "res/resource.h"
 #include "storage/RunSelectDlg.h"
-#include "storage/TestFile.h"
+#include "storage/StoredTest.h"
 #include "storage/TestFolder.h"
 
 #include <windows.h>

@@ -8,7 +8,7 @@
 #include "bench/FileBaselines.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
-#include "storage/TestFile.h"
+#include "storage/StoredTest.h"
 #include "storage/TestFolder.h"
 
 #include <windows.h>

@@ -38,28 +38,7 @@ void CFileException::ThrowOsError(LONG osError, const std::wstring& fileName) {
 
 std::wstring CFileException::GetErrorMessage() const {
     // The texts are program text; the path goes in as it is, into the UTF-16 text.
-    const char* format;
-    switch (m_cause) {
-    case fileNotFound:
-        format = "Soubor %s nebyl nalezen.";
-        break;
-    case badPath:
-        format = "Cesta k souboru %s je neplatná.";
-        break;
-    case accessDenied:
-        format = "Přístup k souboru %s byl odepřen.";
-        break;
-    case sharingViolation:
-        format = "Soubor %s právě používá jiný program.";
-        break;
-    case diskFull:
-        format = "Při zápisu souboru %s došlo místo na disku.";
-        break;
-    default:
-        format = "Při práci se souborem %s došlo k chybě.";
-        break;
-    }
-    std::wstring text = ToWide(format);
+    std::wstring text = ToWide(Describe(m_cause, "%s").c_str());
     text.replace(text.find(L"%s"), 2, m_strFileName);
     return text;
 }

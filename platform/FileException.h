@@ -3,11 +3,10 @@
 // file by its real path. ReportError (from CException) shows it in a message box.
 
 #include "platform/Exception.h"
+#include "platform/FileCause.h"
 
-class CFileException : public CException {
+class CFileException : public CException, public FileCause {
 public:
-    enum Cause { none, genericException, fileNotFound, badPath, accessDenied, sharingViolation, diskFull };
-
     explicit CFileException(int cause = none, LONG osError = -1,
                             const std::wstring& fileName = std::wstring());
 

@@ -1,7 +1,8 @@
 #include "platform/String.h"
 
 #include "platform/Text.h"
-#include "platform/WinApp.h"
+
+#include <windows.h>
 
 #include <clocale>
 #include <cstdio>
@@ -60,7 +61,7 @@ int CString::ReverseFind(char c) const {
 bool CString::LoadStringA(unsigned int id) {
     // With no buffer, LoadStringW hands out the resource's own text, which need not end in a NUL.
     const wchar_t* text = nullptr;
-    const int length = LoadStringW(AfxGetInstanceHandle(), id, reinterpret_cast<LPWSTR>(&text), 0);
+    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
     if (length <= 0)
         return false;
     *this = FromWide(text, length);

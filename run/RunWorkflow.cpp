@@ -3,7 +3,7 @@
 #include "run/ResultsDlg.h"
 #include "run/RunTestDlg.h"
 #include "storage/RunSelectDlg.h"
-#include "storage/TestFile.h"
+#include "storage/StoredTest.h"
 #include "storage/TestFolder.h"
 
 void RunTestWorkflow(CWnd&) {

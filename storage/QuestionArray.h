@@ -21,6 +21,9 @@ public:
     // Allocate, with every record fresh: five empty texts and the correct index 0.
     static QuestionArray AllocateFresh(int32_t count);
 
+    // Keeps the first count records (fewer than it holds); the block stays as it is.
+    void Truncate(int32_t count) { m_count = count; }
+
     bool IsEmpty() const { return m_count == 0; }
     int32_t Count() const { return m_count; }
     QuestionRecord* Data() { return m_records.get(); }

@@ -1,17 +1,15 @@
 #pragma once
-// Moving a test between its file and memory.
+// Moving a test between its file and memory, through the framework's files. Failures leave as
+// CFileException; nothing here shows a window, so the converter shares it.
 
-#include "storage/QuestionArray.h"
+#include "storage/TestFileDecoder.h"
 
 #include <string>
 
-// Reads the test stored at path. A file that cannot be opened gets the framework's file-error
-// report; a damaged file, or one too large to hold in memory, a message that names the test.
-// Returns an empty array after telling the user; nothing is kept open.
-QuestionArray LoadTestFile(const std::wstring& path);
+// Reads and decodes the test stored at path; others may read it meanwhile. The file is closed
+// again by the time this returns. Throws CFileException when it cannot be read.
+DecodeResult ReadTestFile(const std::wstring& path);
 
-// Writes the test to path, replacing what was there. The old file is never destroyed on failure:
-// the new content goes to a temporary file in the same folder first. Returns false after telling
-// the user (the framework's file-error report); the old file is then byte-identical and no
-// temporary file remains. The new file keeps the old one's attributes (a hidden test stays hidden).
-bool SaveTestFile(const std::wstring& path, const QuestionArray& questions);
+// Writes the test to a temporary file beside path, flushes it and puts it in path's place.
+// Throws CFileException, by which time the new file is gone and the old one untouched.
+void WriteTestFile(const std::wstring& path, const QuestionArray& questions);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -127,16 +128,30 @@ QuestionArray TestFileDecoder::TakeQuestions() {
     return std::move(m_questions);
 }
 
-DecodeResult DecodeTestFile(const uint8_t* data, size_t size, size_t chunkSize) {
-    if (chunkSize == 0)
-        chunkSize = 1;
-    TestFileDecoder decoder(size);
-    for (size_t offset = 0; offset < size && !decoder.IsComplete();) {
-        size_t take = std::min(chunkSize, size - offset);
-        if (!decoder.Feed(data + offset, take))
+DecodeResult DecodeTestFile(uint64_t fileSize, const ReadChunk& read, size_t chunkSize) {
+    const size_t bufferSize =
+        static_cast<size_t>(std::min<uint64_t>(std::max<size_t>(chunkSize, 1), fileSize + 1));
+    std::unique_ptr<uint8_t[]> buffer(new uint8_t[bufferSize]);
+    TestFileDecoder decoder(fileSize);
+    while (!decoder.IsComplete()) {
+        const size_t got = read(buffer.get(), bufferSize);
+        if (got == 0 || !decoder.Feed(buffer.get(), got))
             break;
-        offset += take;
     }
     decoder.Finish();
     return DecodeResult{decoder.Error(), decoder.TakeQuestions()};
+}
+
+DecodeResult DecodeTestFile(const uint8_t* data, size_t size, size_t chunkSize) {
+    size_t offset = 0;
+    return DecodeTestFile(
+        size,
+        [&](uint8_t* buffer, size_t capacity) {
+            const size_t take = std::min(capacity, size - offset);
+            if (take > 0) // an empty file may come as a null pointer
+                std::memcpy(buffer, data + offset, take);
+            offset += take;
+            return take;
+        },
+        chunkSize);
 }

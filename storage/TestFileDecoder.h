@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 enum class DecodeError {
     None,
@@ -61,9 +62,16 @@ private:
     int32_t m_filled = 0; // bytes of it already copied
 };
 
-// Decodes a whole buffer, handing it to the decoder in chunks of chunkSize bytes (tests, fuzzer).
 struct DecodeResult {
     DecodeError error;
     QuestionArray questions;
 };
+
+// Fills up to capacity bytes of a file and returns how many; 0 at its end. May throw.
+using ReadChunk = std::function<size_t(uint8_t* buffer, size_t capacity)>;
+
+// Decodes a whole file of fileSize bytes as read hands it out, at most chunkSize bytes at a time:
+// the one loop of every reader of test files.
+DecodeResult DecodeTestFile(uint64_t fileSize, const ReadChunk& read, size_t chunkSize = 1 << 20);
+// The same over a buffer already in memory (tests, fuzzer).
 DecodeResult DecodeTestFile(const uint8_t* data, size_t size, size_t chunkSize = 1 << 20);

@@ -2,28 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace {
-
-// Bytes of text in a field, before its NUL. A field without a NUL (the program never makes one, but
-// the record is not trusted) is cut to 1023 bytes, so it still reads back as a terminated text.
-// A word at a time: with long texts this search is most of the encoder's work, and the runtime's
-// memchr goes byte by byte.
-size_t TextLength(const char* field) {
-    constexpr size_t kOnes = ~size_t(0) / 0xFF; // 0x01 in every byte
-    constexpr size_t kHighBits = kOnes * 0x80;
-    size_t i = 0;
-    for (; i + sizeof(size_t) <= kTextFieldSize; i += sizeof(size_t)) {
-        size_t word;
-        std::memcpy(&word, field + i, sizeof word);
-        if ((word - kOnes) & ~word & kHighBits) // some byte of the word is 0
-            break;
-    }
-    for (; i < kTextFieldSize; ++i)
-        if (field[i] == '\0')
-            return i;
-    return kTextFieldSize - 1;
-}
 
 constexpr int kStepsPerRecord = 1 + 3 * kTextFieldCount;
 const uint8_t kNul = 0;
@@ -40,7 +21,7 @@ uint64_t TestFileEncoder::EncodedSize() const {
     for (int32_t i = 0; i < m_count; ++i) {
         size += 4;
         for (const auto& field : m_records[i].text)
-            size += 4 + TextLength(field) + 1;
+            size += 4 + TextFieldLength(field) + 1;
     }
     return size;
 }
@@ -69,7 +50,7 @@ bool TestFileEncoder::NextPiece() {
     const char* field = record.text[(step - 1) / 3];
     switch ((step - 1) % 3) {
     case 0:
-        m_textLength = TextLength(field);
+        m_textLength = TextFieldLength(field);
         SetWord(static_cast<int32_t>(m_textLength + 1));
         break;
     case 1:
@@ -100,4 +81,16 @@ size_t TestFileEncoder::Next(uint8_t* buffer, size_t capacity) {
         m_pieceOffset += take;
     }
     return written;
+}
+
+void TestFileEncoder::WriteAll(const QuestionArray& questions,
+                               const std::function<void(const uint8_t*, size_t)>& write) {
+    // Sized from the longest the file can be: the exact size would take a pass over every text.
+    const uint64_t longestEntry = 4 + kTextFieldCount * (4 + kTextFieldSize);
+    const uint64_t longest = 4 + longestEntry * static_cast<uint64_t>(std::max(questions.Count(), 0));
+    const size_t chunkSize = static_cast<size_t>(std::min<uint64_t>(longest, 1 << 20));
+    std::unique_ptr<uint8_t[]> chunk(new uint8_t[chunkSize]);
+    TestFileEncoder encoder(questions.Data(), questions.Count());
+    while (const size_t got = encoder.Next(chunk.get(), chunkSize))
+        write(chunk.get(), got);
 }

@@ -2,10 +2,11 @@
 // Writes a test in the test file format, pulled in chunks as large as the saver likes, so saving a
 // large test needs no second copy of it. No Win32 here, like the decoder.
 
-#include "QuestionRecord.h"
+#include "QuestionArray.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 class TestFileEncoder {
 public:
@@ -19,6 +20,11 @@ public:
 
     // The file's size in bytes: a pass over every text, so ask only when it is needed.
     uint64_t EncodedSize() const;
+
+    // Writes the whole test through write, in chunks of at most 1 MB: the one loop of every writer
+    // of test files.
+    static void WriteAll(const QuestionArray& questions,
+                         const std::function<void(const uint8_t*, size_t)>& write);
 
 private:
     // Moves to the next piece of output (a 32-bit value, a text, or a text's NUL); false at the end.

@@ -5,8 +5,6 @@
 
 #include <string>
 
-class CListBox;
-
 // Paths are UTF-16: the exe's folder may hold any character. Only a test's name is program text.
 
 // The running exe's folder, without a trailing backslash; asked afresh each time.
@@ -17,6 +15,6 @@ std::wstring TestFolderPath();
 std::wstring BuildTestPath(const CString& name);
 // Creates the test folder (one level); an existing folder is fine.
 void CreateTestFolder();
-// Fills the list with the names of the stored tests; returns the number of entries. A file whose
-// name Windows-1250 cannot hold is no test of this program: it is not listed.
-int FillTestList(CListBox& list);
+// A test file's name: it ends in ".tst", in any case. Matching here rather than by the wildcard
+// keeps out names that "*.tst" reaches only through their short 8.3 form ("a.tstx").
+bool IsTestFileName(const CString& fileName);

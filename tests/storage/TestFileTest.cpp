@@ -3,7 +3,7 @@
 
 #include "platform/File.h"
 #include "platform/Text.h"
-#include "storage/TestFile.h"
+#include "storage/StoredTest.h"
 #include "storage/TestFolder.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/TestFolderCase.h"

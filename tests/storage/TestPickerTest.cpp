@@ -6,7 +6,7 @@
 #include "res/resource.h"
 #include "storage/EditSelectDlg.h"
 #include "storage/RunSelectDlg.h"
-#include "storage/TestFile.h"
+#include "storage/StoredTest.h"
 #include "storage/TestFolder.h"
 #include "tests/support/MessageBoxScript.h"
 #include "tests/support/TestFolderCase.h"
