@@ -6,9 +6,8 @@
 
 #include "bench/BenchSupport.h"
 #include "bench/FileBaselines.h"
-#include "convert/ByteSink.h"
-#include "convert/ByteSource.h"
-#include "convert/QuestionFile.h"
+#include "convert/AikenFormat.h"
+#include "convert/CsvFormat.h"
 
 #include <windows.h>
 
@@ -60,16 +59,16 @@ private:
 };
 
 // One conversion from file to file, the target flushed; returns the seconds it took.
-double Convert(const std::wstring& source, FileFormat from, const std::wstring& target, FileFormat to) {
+double Convert(const std::wstring& source, const Format& from, const std::wstring& target, const Format& to) {
     const double start = Seconds();
     ReadResult read;
     {
         BenchFile input(source, false);
-        read = QuestionFile::Read(from, input);
+        read = from.read(input);
     }
-    Require(!read.refusal && !QuestionFile::CheckExport(to, read.questions), "a conversion was refused");
+    Require(!read.refusal && !CheckExport(to, read.questions), "a conversion was refused");
     BenchFile output(target, true);
-    QuestionFile::Write(to, read.questions, output);
+    to.write(read.questions, "bench", output);
     output.Flush();
     return Seconds() - start;
 }
@@ -84,9 +83,10 @@ struct Round {
 };
 
 // The test to the text format and back, and the plain moves of the same four files.
-void RunRound(FileFormat format, const std::wstring& text, const std::vector<uint8_t>& test, Round& round) {
-    round.there.push_back(Convert(L"bench.tst", FileFormat::TestFile, text, format));
-    round.back.push_back(Convert(text, format, L"back.tst", FileFormat::TestFile));
+void RunRound(const Format& format, const std::wstring& text, const std::vector<uint8_t>& test,
+              Round& round) {
+    round.there.push_back(Convert(L"bench.tst", kTestFileFormat, text, format));
+    round.back.push_back(Convert(text, format, L"back.tst", kTestFileFormat));
     const size_t textSize = static_cast<size_t>(FileSize(text));
     const std::vector<uint8_t> textBytes(textSize, 'x'); // as many bytes as the text file
     round.baseline.push_back(PlainRead(L"bench.tst", test.size()) + PlainWrite(L"plain.bin", textBytes) +
@@ -119,8 +119,8 @@ int main(int argc, char** argv) {
 
     Round csv, aiken;
     for (int run = 0; run < runs; ++run) {
-        RunRound(FileFormat::Csv, L"bench.csv", bytes, csv);
-        RunRound(FileFormat::Aiken, L"bench.txt", bytes, aiken);
+        RunRound(kCsvFormat, L"bench.csv", bytes, csv);
+        RunRound(kAikenFormat, L"bench.txt", bytes, aiken);
         // The test must come back byte for byte (the last round went through Aiken).
         BenchFile back(L"back.tst", false);
         std::vector<uint8_t> backBytes(static_cast<size_t>(back.Size()));

@@ -1,36 +1,17 @@
 #include "convert/ConvertCommand.h"
 
-#include "convert/FileAccessError.h"
 #include "convert/Messages.h"
-#include "convert/QuestionFile.h"
-
-#include <algorithm>
-#include <cctype>
+#include "storage/FileExtension.h"
 
 namespace {
 
-ConvertOutcome Refused(const std::string& file, const Refusal& refusal) {
-    return ConvertOutcome{ConvertOutcome::kRefused, refusal.Describe(file)};
+// The test's name, as the program shows it: the test file's name without its folder and extension.
+std::string TestNameOf(const std::string& path) {
+    const std::string name = path.substr(path.find_last_of("/\\") + 1); // all of it without a folder
+    return name.substr(0, ExtensionDot(name));
 }
 
 } // namespace
-
-std::optional<FileFormat> ConvertCommand::FormatOf(const std::string& path) {
-    const size_t dot = path.find_last_of('.');
-    const size_t separator = path.find_last_of("/\\");
-    if (dot == std::string::npos || (separator != std::string::npos && dot < separator))
-        return std::nullopt;
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == "tst")
-        return FileFormat::TestFile;
-    if (extension == "txt")
-        return FileFormat::Aiken;
-    if (extension == "csv")
-        return FileFormat::Csv;
-    return std::nullopt;
-}
 
 ConvertOutcome ConvertCommand::Run(const std::vector<std::string>& arguments) {
     std::vector<std::string> files;
@@ -47,37 +28,32 @@ ConvertOutcome ConvertCommand::Run(const std::vector<std::string>& arguments) {
 }
 
 ConvertOutcome ConvertCommand::Convert(const std::string& source, const std::string& target, bool force) {
-    const std::optional<FileFormat> from = FormatOf(source);
-    const std::optional<FileFormat> to = FormatOf(target);
-    if (!from)
+    const Format* from = FormatOf(source);
+    const Format* to = FormatOf(target);
+    if (from == nullptr || from->read == nullptr)
         return ConvertOutcome::Refused(source, Messages::UnknownFormat());
-    if (!to)
+    if (to == nullptr)
         return ConvertOutcome::Refused(target, Messages::UnknownFormat());
-    if ((*from == FileFormat::TestFile) == (*to == FileFormat::TestFile))
+    if ((from == &kTestFileFormat) == (to == &kTestFileFormat))
         return ConvertOutcome{ConvertOutcome::kUsage, Messages::OneSideTest()};
     if (!force && m_files.Exists(target))
         return ConvertOutcome::Refused(target, Messages::TargetExists());
-    return ReadCheckAndSave(source, *from, target, *to, force);
+    try {
+        return ReadCheckAndSave(source, *from, target, *to, force);
+    } catch (const FileAccessError& error) {
+        return ConvertOutcome{ConvertOutcome::kRefused, error.what()};
+    }
 }
 
-ConvertOutcome ConvertCommand::ReadCheckAndSave(const std::string& source, FileFormat from,
-                                                const std::string& target, FileFormat to, bool replace) {
-    ReadResult read;
-    try {
-        std::unique_ptr<ByteSource> input = m_files.OpenForReading(source);
-        read = QuestionFile::Read(from, *input);
-    } catch (const FileAccessError& error) {
-        return ConvertOutcome::Refused(source, error.what());
-    }
+ConvertOutcome ConvertCommand::ReadCheckAndSave(const std::string& source, const Format& from,
+                                                const std::string& target, const Format& to, bool replace) {
+    ReadResult read = from.read(*m_files.OpenForReading(source));
+    if (!read.refusal)
+        read.refusal = CheckExport(to, read.questions);
     if (read.refusal)
-        return Refused(source, *read.refusal);
-    if (const std::optional<Refusal> refusal = QuestionFile::CheckExport(to, read.questions))
-        return Refused(source, *refusal);
-    try {
-        m_files.SaveSafely(target, replace,
-                           [&](ByteSink& sink) { QuestionFile::Write(to, read.questions, sink); });
-    } catch (const FileAccessError& error) {
-        return ConvertOutcome::Refused(target, error.what());
-    }
+        return ConvertOutcome{ConvertOutcome::kRefused, read.refusal->Describe(source)};
+    const std::string name = TestNameOf(&from == &kTestFileFormat ? source : target);
+    if (!m_files.SaveSafely(target, replace, [&](ByteSink& sink) { to.write(read.questions, name, sink); }))
+        return ConvertOutcome::Refused(target, Messages::TargetExists());
     return ConvertOutcome{ConvertOutcome::kDone, Messages::Converted(read.questions.Count(), target)};
 }

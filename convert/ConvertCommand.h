@@ -4,10 +4,8 @@
 // that tells how it went. The files themselves go through a FileAccess.
 
 #include "convert/FileAccess.h"
-#include "convert/FileFormat.h"
-#include "convert/Refusal.h"
+#include "convert/Format.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,12 +33,9 @@ public:
     // Converts one file into another (both named as the user named them).
     ConvertOutcome Convert(const std::string& source, const std::string& target, bool force);
 
-    // By the extension, in any case: .tst, .txt (Aiken), .csv; nothing for any other.
-    static std::optional<FileFormat> FormatOf(const std::string& path);
-
 private:
-    ConvertOutcome ReadCheckAndSave(const std::string& source, FileFormat from, const std::string& target,
-                                    FileFormat to, bool replace);
+    ConvertOutcome ReadCheckAndSave(const std::string& source, const Format& from, const std::string& target,
+                                    const Format& to, bool replace);
 
     FileAccess& m_files;
 };

@@ -38,14 +38,6 @@ const char* const kUseCsv = u8"; formát Aiken jej nepřenese, uložte test jako
 
 } // namespace
 
-std::string Messages::Utf16() {
-    return u8"soubor je v kódování UTF-16; uložte jej jako UTF-8";
-}
-
-std::string Messages::InvalidUtf8() {
-    return u8"neplatná posloupnost bajtů UTF-8";
-}
-
 std::string Messages::NotInCodePage(char32_t character) {
     return u8"znak " + CodePoint(character) + u8" nelze uložit do testu (Windows-1250 jej nemá)";
 }
@@ -56,26 +48,6 @@ std::string Messages::ControlCharacter(char32_t character) {
 
 std::string Messages::TextTooLong(int field) {
     return u8"text " + FieldName(field) + u8" je delší než 1023 znaků";
-}
-
-std::string Messages::NoQuestion() {
-    return u8"soubor neobsahuje žádnou otázku";
-}
-
-std::string Messages::TooManyQuestions() {
-    return u8"soubor má víc než 50 000 otázek";
-}
-
-std::string Messages::ChangedWhileRead() {
-    return u8"soubor se během převodu změnil";
-}
-
-std::string Messages::OptionInsteadOfQuestion() {
-    return u8"řádek vypadá jako možnost, ale patří sem otázka";
-}
-
-std::string Messages::AnswerWithoutQuestion() {
-    return u8"řádek ANSWER: bez otázky";
 }
 
 std::string Messages::ExpectedOption(int option) {
@@ -92,61 +64,13 @@ std::string Messages::TooFewOptions(int count) {
            Plural(count, u8"možnost", u8"možnosti", u8"možností") + u8", potřebuje čtyři (A až D)";
 }
 
-std::string Messages::TooManyOptions() {
-    return u8"otázka má víc než čtyři možnosti";
-}
-
-std::string Messages::ExpectedAnswerLine() {
-    return u8"po možnosti D) má následovat řádek ANSWER: s písmenem A až D";
-}
-
-std::string Messages::BadAnswerLetter() {
-    return u8"za ANSWER: má stát jedno písmeno A až D";
-}
-
-std::string Messages::BlankInsideQuestion() {
-    return u8"prázdný řádek uvnitř otázky";
-}
-
 std::string Messages::EmptyOption(int option) {
     return u8"možnost " + Letter(option) + u8") nemá text";
-}
-
-std::string Messages::UnfinishedQuestion() {
-    return u8"soubor skončil uprostřed otázky";
-}
-
-std::string Messages::AfterClosingQuote() {
-    return u8"za uzavírací uvozovkou smí být jen oddělovač nebo konec řádku";
-}
-
-std::string Messages::LineBreakInCell() {
-    return u8"zalomení řádku uvnitř buňky (chybí uzavírací uvozovka?)";
-}
-
-std::string Messages::UnclosedQuote() {
-    return u8"buňka v uvozovkách nemá uzavírací uvozovku";
 }
 
 std::string Messages::CellCount(int64_t count) {
     return u8"řádek má " + std::to_string(count) + " " + Plural(count, u8"buňku", u8"buňky", u8"buněk") +
            u8", patří sem 6: otázka, A, B, C, D a správná odpověď";
-}
-
-std::string Messages::BadRightAnswer() {
-    return u8"správná odpověď musí být A, B, C, D nebo 1 až 4";
-}
-
-std::string Messages::CsvHeader() {
-    return u8"Otázka;A;B;C;D;Správně";
-}
-
-std::string Messages::DamagedTest() {
-    return u8"soubor není test Kvizaru nebo je poškozený";
-}
-
-std::string Messages::TestTooLarge() {
-    return u8"test je příliš velký a nelze jej načíst";
 }
 
 std::string Messages::NoRightAnswer(int32_t question) {
@@ -169,84 +93,12 @@ std::string Messages::QuestionReadsAsLine(int32_t question) {
     return Question(question) + u8"text otázky by se četl jako možnost nebo řádek ANSWER:" + kUseCsv;
 }
 
-std::string Messages::CannotRead(const std::string& cause) {
-    return u8"soubor nelze přečíst: " + cause;
-}
-
-std::string Messages::CannotWrite(const std::string& cause) {
-    return u8"soubor nelze uložit: " + cause;
-}
-
-std::string Messages::NoSuchFile() {
-    return u8"soubor nebo složka neexistuje";
-}
-
-std::string Messages::AccessDenied() {
-    return u8"přístup byl odepřen";
-}
-
-std::string Messages::IsFolder() {
-    return u8"je to složka";
-}
-
-std::string Messages::DiskFull() {
-    return u8"na disku není místo";
-}
-
-std::string Messages::InUse() {
-    return u8"soubor právě používá jiný program";
-}
-
-std::string Messages::SystemError(const std::string& systemText) {
-    return u8"chyba systému (" + systemText + ")";
-}
-
-std::string Messages::Usage() {
-    return u8"použití: kvizar-convert ZDROJ CÍL [--force]  (.tst test, .txt Aiken, .csv CSV; "
-           u8"právě jeden z nich je .tst)";
-}
-
-std::string Messages::UnknownFormat() {
-    return u8"neznámý formát; použijte .tst (test), .txt (Aiken) nebo .csv (CSV)";
-}
-
-std::string Messages::OneSideTest() {
-    return u8"právě jeden ze souborů musí být test (.tst)";
-}
-
-std::string Messages::TargetExists() {
-    return u8"soubor už existuje; přepsat jej dovolí volba --force";
-}
-
 std::string Messages::Converted(int32_t count, const std::string& target) {
     return std::to_string(count) + " " +
            Plural(count, u8"otázka uložena", u8"otázky uloženy", u8"otázek uloženo") + u8" do " + target;
 }
 
-std::string Messages::DropUsage() {
-    return u8"nebo:    kvizar-convert SOUBOR…  (z .txt a .csv udělá test ve složce Kvizar vedle programu, "
-           u8"z testu .tst soubor .txt ve formátu Aiken vedle něj; soubory lze i přetáhnout na ikonu "
-           u8"programu)";
-}
-
-std::string Messages::PressEnter() {
-    return u8"Okno zavřete klávesou Enter.";
-}
-
-std::string Messages::KeptExisting() {
-    return u8"soubor už existuje a převod jej nepřepíše; přejmenujte jej nebo jej smažte";
-}
-
 std::string Messages::NameNotInCodePage(char32_t character) {
     return u8"název souboru obsahuje znak " + CodePoint(character) +
            u8", který Windows-1250 nemá, a program by takový test nenašel; soubor přejmenujte";
-}
-
-std::string Messages::NotATestName() {
-    return u8"z názvu souboru nemůže být název testu (je prázdný, je to název zařízení, nebo by cesta "
-           u8"byla příliš dlouhá); soubor přejmenujte";
-}
-
-std::string Messages::UnpairedSurrogate() {
-    return u8"název obsahuje neplatný znak UTF-16 (náhradu bez páru); soubor přejmenujte";
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Why a conversion does not go ahead: a value the readers, the export checks and the file access
-// hand back, and the front end prints as "SOURCE:LINE:COLUMN: reason".
+// Why a conversion does not go ahead: a value the readers and the export checks hand back, and the
+// front end prints as "SOURCE:LINE:COLUMN: reason".
 
 #include <cstdint>
 #include <string>
@@ -11,5 +11,12 @@ struct Refusal {
     std::string reason; // Czech, UTF-8
 
     // "SOURCE:LINE:COLUMN: reason", leaving out the column or the line where there is none.
-    std::string Describe(const std::string& source) const;
+    std::string Describe(const std::string& source) const {
+        std::string text = source;
+        if (line > 0)
+            text += ':' + std::to_string(line);
+        if (line > 0 && column > 0)
+            text += ':' + std::to_string(column);
+        return text + ": " + reason;
+    }
 };

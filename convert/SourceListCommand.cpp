@@ -1,22 +1,22 @@
-#include "convert/DropCommand.h"
+#include "convert/SourceListCommand.h"
 
-#include "storage/Cp1250.h"
 #include "convert/Messages.h"
 #include "convert/Utf16.h"
 #include "platform/FileSystem.h"
+#include "storage/Cp1250.h"
+#include "storage/FileExtension.h"
 #include "storage/TestFolder.h"
 #include "storage/TestName.h"
 
-ConvertOutcome DropCommand::Convert(const std::wstring& source) {
+ConvertOutcome SourceListCommand::Convert(const std::wstring& source) {
     const std::string shown = Utf16::ToUtf8(source);
     if (!Utf16::IsWellFormed(source))
         return ConvertOutcome::Refused(shown, Messages::UnpairedSurrogate());
-    const std::optional<FileFormat> format = ConvertCommand::FormatOf(shown);
-    if (!format)
+    const Format* format = FormatOf(shown);
+    if (format == nullptr || format->read == nullptr)
         return ConvertOutcome::Refused(shown, Messages::UnknownFormat());
-    // FormatOf found the extension after the last separator.
-    const size_t dot = source.rfind(L'.');
-    if (*format == FileFormat::TestFile)
+    const size_t dot = ExtensionDot(source);
+    if (format == &kTestFileFormat)
         return ToNewFile(source, source.substr(0, dot) + L".txt");
     const size_t nameStart = source.find_last_of(L"\\/") + 1; // 0 where there is no folder
     return ToTestFolder(source, source.substr(nameStart, dot - nameStart));
@@ -24,7 +24,7 @@ ConvertOutcome DropCommand::Convert(const std::wstring& source) {
 
 // The test's name is the file's: it must be one the program can list and open, so every character
 // must have its Windows-1250 byte, and the name must pass the name dialog's checks.
-ConvertOutcome DropCommand::ToTestFolder(const std::wstring& source, const std::wstring& name) {
+ConvertOutcome SourceListCommand::ToTestFolder(const std::wstring& source, const std::wstring& name) {
     std::string bytes;
     for (size_t at = 0, units = 0; at < name.size(); at += units) {
         const char32_t character = Utf16::At(name, at, units);
@@ -44,7 +44,7 @@ ConvertOutcome DropCommand::ToTestFolder(const std::wstring& source, const std::
     return outcome;
 }
 
-ConvertOutcome DropCommand::ToNewFile(const std::wstring& source, const std::wstring& target) {
+ConvertOutcome SourceListCommand::ToNewFile(const std::wstring& source, const std::wstring& target) {
     const std::string shownTarget = Utf16::ToUtf8(target);
     if (m_files.Exists(shownTarget))
         return ConvertOutcome::Refused(shownTarget, Messages::KeptExisting());

@@ -1,16 +1,16 @@
 #pragma once
-// "kvizar-convert SOURCE…", which is also what Explorer passes for files dropped onto the exe:
-// each source is converted to a target of its own. An Aiken or CSV file becomes a test in the
-// test folder beside the exe, named like the file, so that the program lists it; a test becomes
-// an Aiken file beside itself. A name that is taken already is refused: nothing is replaced.
+// "kvizar-convert SOURCE…", typed or what Explorer passes for files dropped onto the exe: each
+// source is converted to a target of its own. An Aiken or CSV file becomes a test in the test
+// folder beside the exe, named like the file, so that the program lists it; a test becomes an
+// Aiken file beside itself. A name that is taken already is refused: nothing is replaced.
 
 #include "convert/ConvertCommand.h"
 
 #include <string>
 
-class DropCommand {
+class SourceListCommand {
 public:
-    explicit DropCommand(FileAccess& files) : m_files(files), m_command(files) {}
+    explicit SourceListCommand(FileAccess& files) : m_files(files), m_command(files) {}
 
     // One source, named as Windows names it (UTF-16).
     ConvertOutcome Convert(const std::wstring& source);

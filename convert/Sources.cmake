@@ -1,22 +1,12 @@
 # The converter's portable sources, relative to convert/: the Windows build and the native one in
 # fuzz/ both take this list.
 set(KVIZAR_CONVERT_SOURCES
-    AikenReader.cpp
-    AikenWriter.cpp
+    AikenFormat.cpp
     ConvertCommand.cpp
-    CsvReader.cpp
-    CsvWriter.cpp
-    MemorySource.cpp
+    CsvFormat.cpp
+    Format.cpp
+    LineParser.cpp
+    LineReader.cpp
     Messages.cpp
-    QuestionCollector.cpp
-    QuestionFile.cpp
-    Refusal.cpp
-    TextDecoder.cpp
-    TextFileReader.cpp
-    TextParser.cpp
-    TextProbe.cpp
-    Utf8Decoder.cpp
-    Utf8Pairs.cpp
-    Utf8Validator.cpp
     Utf8Output.cpp
 )

@@ -1,15 +1,17 @@
 #include "convert/Utf8Output.h"
 
 #include "storage/Cp1250.h"
+#include "storage/QuestionRecord.h"
 
 #include <cstring>
 
 namespace {
 // The most one Windows-1250 byte becomes in UTF-8 (the euro sign, U+20AC, takes three).
 constexpr size_t kMostBytesPerCharacter = 3;
+constexpr size_t kBufferSize = 1 << 20;
 } // namespace
 
-Utf8Output::Utf8Output(ByteSink& sink) : m_sink(sink) {
+Utf8Output::Utf8Output(ByteSink& sink) : m_sink(sink), m_buffer(kBufferSize) {
     for (int byte = 0; byte < 256; ++byte) {
         const char32_t c = Cp1250::ToUnicode(static_cast<uint8_t>(byte));
         uint8_t* utf8 = m_utf8[byte];
@@ -28,14 +30,23 @@ Utf8Output::Utf8Output(ByteSink& sink) : m_sink(sink) {
 }
 
 uint8_t* Utf8Output::Reserve(size_t size) {
-    if (m_buffer.Size() - m_used < size)
+    if (m_buffer.size() - m_used < size)
         Flush();
-    return m_buffer.Data() + m_used;
+    return m_buffer.data() + m_used;
 }
 
 void Utf8Output::Raw(const char* data, size_t size) {
+    if (size > m_buffer.size() / 2) { // a piece this large goes out as it is
+        Flush();
+        m_sink.Write(reinterpret_cast<const uint8_t*>(data), size);
+        return;
+    }
     std::memcpy(Reserve(size), data, size);
     m_used += size;
+}
+
+void Utf8Output::Text(const char* field) {
+    Text(field, TextFieldLength(field));
 }
 
 void Utf8Output::Text(const char* data, size_t size) {
@@ -54,6 +65,6 @@ void Utf8Output::Text(const char* data, size_t size) {
 
 void Utf8Output::Flush() {
     if (m_used > 0)
-        m_sink.Write(m_buffer.Data(), m_used);
+        m_sink.Write(m_buffer.data(), m_used);
     m_used = 0;
 }

@@ -1,7 +1,5 @@
 #include "convert/WindowsFileAccess.h"
 
-#include "convert/FileAccessError.h"
-#include "convert/Messages.h"
 #include "convert/Utf16.h"
 #include "platform/FileSystem.h"
 #include "platform/TemporaryFile.h"
@@ -15,73 +13,49 @@ std::wstring SystemPath(const std::string& path) {
     return AfxFullPath(Utf16::FromUtf8(path));
 }
 
-std::string Cause(const CFileException& error) {
-    switch (error.m_cause) {
-    case CFileException::fileNotFound:
-    case CFileException::badPath:
-        return Messages::NoSuchFile();
-    case CFileException::accessDenied:
-        return Messages::AccessDenied();
-    case CFileException::sharingViolation:
-        return Messages::InUse();
-    case CFileException::diskFull:
-        return Messages::DiskFull();
-    default:
-        return Messages::SystemError(std::to_string(error.m_lOsError));
-    }
+// The framework's failure as the core's, naming the file as the user named it.
+FileAccessError Translated(CFileException error, const std::string& path) {
+    error.m_strFileName = Utf16::FromUtf8(path);
+    return FileAccessError(Utf16::ToUtf8(error.GetErrorMessage()));
 }
 
-[[noreturn]] void ThrowRead(const CFileException& error) {
-    throw FileAccessError(Messages::CannotRead(Cause(error)));
-}
-
-// Calls a framework file function for the core: its exceptions leave as the core's.
-template <typename Call> auto Translated(Call call) {
-    try {
-        return call();
-    } catch (const CFileException& error) {
-        ThrowRead(error);
-    }
-}
-
-// A file being read.
 class FileSource : public ByteSource {
 public:
-    explicit FileSource(const std::wstring& path) {
-        // Opening a folder fails as access denied; say what it is instead.
-        const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(path).c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-            throw FileAccessError(Messages::CannotRead(Messages::IsFolder()));
+    explicit FileSource(const std::string& path) : m_path(path) {
         CFileException error;
-        if (!m_file.Open(path, CFile::modeRead | CFile::shareDenyWrite, &error))
-            ThrowRead(error);
-        m_size = Translated([&] { return m_file.GetLength(); });
+        if (!m_file.Open(SystemPath(path), CFile::modeRead | CFile::shareDenyWrite, &error))
+            throw Translated(error, path);
     }
 
     size_t Read(uint8_t* buffer, size_t capacity) override {
-        const UINT count = static_cast<UINT>(std::min<size_t>(capacity, UINT_MAX));
-        return Translated([&] { return m_file.Read(buffer, count); });
+        try {
+            return m_file.Read(buffer, static_cast<UINT>(std::min<size_t>(capacity, UINT_MAX)));
+        } catch (const CFileException& error) {
+            throw Translated(error, m_path);
+        }
     }
     void Rewind() override {
-        Translated([&] { m_file.SeekToBegin(); });
+        try {
+            m_file.SeekToBegin();
+        } catch (const CFileException& error) {
+            throw Translated(error, m_path);
+        }
     }
-    uint64_t Size() override { return m_size; }
+    uint64_t Size() override { return m_file.GetLength(); }
 
 private:
+    std::string m_path;
     CFile m_file;
-    uint64_t m_size = 0;
 };
 
-// The temporary file of a save, as the writers see it.
+// The temporary file of a save, as the writers see it; its failures leave as CFileException.
 class TemporarySink : public ByteSink {
 public:
     explicit TemporarySink(CTemporaryFile& file) : m_file(file) {}
     void Write(const uint8_t* data, size_t size) override {
-        while (size > 0) {
-            const UINT count = static_cast<UINT>(std::min<size_t>(size, UINT_MAX));
+        for (UINT count; size > 0; data += count, size -= count) {
+            count = static_cast<UINT>(std::min<size_t>(size, UINT_MAX));
             m_file.Write(data, count);
-            data += count;
-            size -= count;
         }
     }
 
@@ -96,10 +70,10 @@ bool WindowsFileAccess::Exists(const std::string& path) {
 }
 
 std::unique_ptr<ByteSource> WindowsFileAccess::OpenForReading(const std::string& path) {
-    return std::make_unique<FileSource>(SystemPath(path));
+    return std::make_unique<FileSource>(path);
 }
 
-void WindowsFileAccess::SaveSafely(const std::string& path, bool replace,
+bool WindowsFileAccess::SaveSafely(const std::string& path, bool replace,
                                    const std::function<void(ByteSink&)>& write) {
     try {
         CTemporaryFile file;
@@ -110,10 +84,11 @@ void WindowsFileAccess::SaveSafely(const std::string& path, bool replace,
             file.Commit();
         else
             file.CommitNew();
+        return true;
     } catch (const CFileException& error) {
         const bool taken = error.m_lOsError == ERROR_ALREADY_EXISTS || error.m_lOsError == ERROR_FILE_EXISTS;
         if (!replace && taken)
-            throw FileAccessError(Messages::TargetExists());
-        throw FileAccessError(Messages::CannotWrite(Cause(error)));
+            return false;
+        throw Translated(error, path);
     }
 }

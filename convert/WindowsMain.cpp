@@ -3,7 +3,7 @@
 // UTF-16 (wmain), so a name keeps every character whatever the system's code page.
 
 #include "convert/Console.h"
-#include "convert/DropCommand.h"
+#include "convert/SourceListCommand.h"
 #include "convert/Messages.h"
 #include "convert/Utf16.h"
 #include "convert/WindowsFileAccess.h"
@@ -20,7 +20,7 @@ void Print(const ConvertOutcome& outcome) {
 }
 
 bool IsTest(const std::wstring& argument) {
-    return ConvertCommand::FormatOf(Utf16::ToUtf8(argument)) == FileFormat::TestFile;
+    return FormatOf(Utf16::ToUtf8(argument)) == &kTestFileFormat;
 }
 
 // --force, or two names of which exactly one is a test, make the two-argument form; any other list
@@ -50,7 +50,7 @@ int ConvertPair(const std::vector<std::wstring>& arguments) {
 // Every source in turn, whatever became of the one before; the exit code tells whether any failed.
 int ConvertEach(const std::vector<std::wstring>& sources) {
     WindowsFileAccess files;
-    DropCommand command(files);
+    SourceListCommand command(files);
     int exitCode = ConvertOutcome::kDone;
     for (const std::wstring& source : sources) {
         const ConvertOutcome outcome = command.Convert(source);

@@ -1,7 +1,6 @@
-#include "convert/NativeFileAccess.h"
+#include "fuzz/NativeFileAccess.h"
 
-#include "convert/FileAccessError.h"
-#include "convert/Messages.h"
+#include "platform/FileCause.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,43 +11,42 @@
 
 namespace {
 
-std::string Cause(int error) {
+// The program's own wording of the failure, which names the file.
+[[noreturn]] void Throw(int error, const std::string& path) {
+    int cause = FileCause::genericException;
     switch (error) {
     case ENOENT:
+        cause = FileCause::fileNotFound;
+        break;
     case ENOTDIR:
-        return Messages::NoSuchFile();
+    case ENAMETOOLONG:
+        cause = FileCause::badPath;
+        break;
     case EACCES:
     case EPERM:
     case EROFS:
-        return Messages::AccessDenied();
     case EISDIR:
-        return Messages::IsFolder();
+        cause = FileCause::accessDenied;
+        break;
     case ENOSPC:
     case EDQUOT:
-        return Messages::DiskFull();
-    default:
-        return Messages::SystemError(std::strerror(error));
+        cause = FileCause::diskFull;
+        break;
     }
-}
-
-[[noreturn]] void ThrowRead(int error) {
-    throw FileAccessError(Messages::CannotRead(Cause(error)));
-}
-
-[[noreturn]] void ThrowWrite(int error) {
-    throw FileAccessError(Messages::CannotWrite(Cause(error)));
+    throw FileAccessError(FileCause::Describe(cause, path));
 }
 
 class FileSource : public ByteSource {
 public:
-    explicit FileSource(const std::string& path) : m_fd(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    explicit FileSource(const std::string& path)
+        : m_path(path), m_fd(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
         if (m_fd < 0)
-            ThrowRead(errno);
+            Throw(errno, path);
         struct stat status;
         const int error = fstat(m_fd, &status) != 0 ? errno : S_ISDIR(status.st_mode) ? EISDIR : 0;
         if (error != 0) {
             close(m_fd);
-            ThrowRead(error);
+            Throw(error, path);
         }
         m_size = static_cast<uint64_t>(status.st_size);
     }
@@ -61,16 +59,17 @@ public:
         while ((got = read(m_fd, buffer, capacity)) < 0 && errno == EINTR) {
         }
         if (got < 0)
-            ThrowRead(errno);
+            Throw(errno, m_path);
         return static_cast<size_t>(got);
     }
     void Rewind() override {
         if (lseek(m_fd, 0, SEEK_SET) != 0)
-            ThrowRead(errno);
+            Throw(errno, m_path);
     }
     uint64_t Size() override { return m_size; }
 
 private:
+    std::string m_path;
     int m_fd;
     uint64_t m_size = 0;
 };
@@ -79,13 +78,13 @@ private:
 // target's place.
 class PendingFile : public ByteSink {
 public:
-    explicit PendingFile(const std::string& target) {
+    explicit PendingFile(const std::string& target) : m_target(target) {
         const size_t slash = target.find_last_of('/');
         m_folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
         m_path = m_folder + "/.kvizar-convert-XXXXXX";
         m_fd = mkostemp(&m_path[0], O_CLOEXEC);
         if (m_fd < 0)
-            ThrowWrite(errno);
+            Throw(errno, m_target);
     }
     ~PendingFile() override {
         if (m_fd >= 0)
@@ -102,34 +101,36 @@ public:
             if (done < 0 && errno == EINTR)
                 continue;
             if (done < 0)
-                ThrowWrite(errno);
+                Throw(errno, m_target);
             data += done;
             size -= static_cast<size_t>(done);
         }
     }
 
     // Flushes the new content to the disk and renames it over the target; without replace it
-    // links it under the target's name instead, which fails where a file is.
-    void Place(const std::string& target, bool replace) {
+    // links it under the target's name instead, which fails (false) where a file is.
+    bool Place(bool replace) {
+        const std::string& target = m_target;
         // mkostemp makes the file readable by its owner only; give it what a new file gets.
         const mode_t mask = umask(0);
         umask(mask);
         if (fchmod(m_fd, 0666 & ~mask) != 0 || fsync(m_fd) != 0)
-            ThrowWrite(errno);
+            Throw(errno, m_target);
         const int closed = close(m_fd);
         m_fd = -1;
         if (closed != 0)
-            ThrowWrite(errno);
+            Throw(errno, m_target);
         if (replace ? rename(m_path.c_str(), target.c_str()) != 0
                     : link(m_path.c_str(), target.c_str()) != 0) {
             if (errno == EEXIST)
-                throw FileAccessError(Messages::TargetExists());
-            ThrowWrite(errno);
+                return false;
+            Throw(errno, m_target);
         }
         if (!replace)
             unlink(m_path.c_str());
         m_placed = true;
         SyncFolder();
+        return true;
     }
 
 private:
@@ -142,6 +143,7 @@ private:
         }
     }
 
+    std::string m_target;
     std::string m_folder;
     std::string m_path;
     int m_fd = -1;
@@ -159,9 +161,9 @@ std::unique_ptr<ByteSource> NativeFileAccess::OpenForReading(const std::string& 
     return std::make_unique<FileSource>(path);
 }
 
-void NativeFileAccess::SaveSafely(const std::string& path, bool replace,
+bool NativeFileAccess::SaveSafely(const std::string& path, bool replace,
                                   const std::function<void(ByteSink&)>& write) {
     PendingFile pending(path);
     write(pending);
-    pending.Place(path, replace);
+    return pending.Place(replace);
 }

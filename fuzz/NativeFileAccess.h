@@ -8,6 +8,6 @@ class NativeFileAccess : public FileAccess {
 public:
     bool Exists(const std::string& path) override;
     std::unique_ptr<ByteSource> OpenForReading(const std::string& path) override;
-    void SaveSafely(const std::string& path, bool replace,
+    bool SaveSafely(const std::string& path, bool replace,
                     const std::function<void(ByteSink&)>& write) override;
 };

@@ -2,7 +2,7 @@
 // Arguments and messages are UTF-8, as a Linux terminal has them.
 
 #include "convert/ConvertCommand.h"
-#include "convert/NativeFileAccess.h"
+#include "fuzz/NativeFileAccess.h"
 
 #include <cstdio>
 

@@ -3,18 +3,18 @@
 // its input is split, a question that breaks the test's rules, and a writer whose file its reader
 // does not read back the same.
 
-#include "convert/MemorySink.h"
-#include "convert/MemorySource.h"
-#include "convert/QuestionFile.h"
+#include "tests/convert/MemoryFiles.h"
+#include "convert/AikenFormat.h"
+#include "convert/CsvFormat.h"
 #include "fuzz/FuzzChecks.h"
 
 #include <cstdint>
 
 namespace {
 
-ReadResult ReadFrom(FileFormat format, const uint8_t* data, size_t size, size_t chunk) {
+ReadResult ReadFrom(const Format& format, const uint8_t* data, size_t size, size_t chunk) {
     MemorySource source(data, size, chunk);
-    return QuestionFile::Read(format, source);
+    return format.read(source);
 }
 
 bool SameVerdict(const ReadResult& a, const ReadResult& b) {
@@ -34,10 +34,10 @@ void CheckFitsTheTest(const QuestionArray& questions) {
 }
 
 // The questions written in format must read back the same.
-void CheckRoundTrip(FileFormat format, const QuestionArray& questions) {
-    Check(!QuestionFile::CheckExport(format, questions), "questions read cannot be written");
+void CheckRoundTrip(const Format& format, const QuestionArray& questions) {
+    Check(!CheckExport(format, questions), "questions read cannot be written");
     MemorySink sink;
-    QuestionFile::Write(format, questions, sink);
+    format.write(questions, "", sink);
     ReadResult again = ReadFrom(format, sink.bytes.data(), sink.bytes.size(), SIZE_MAX);
     Check(!again.refusal, "a written file is refused");
     Check(SameQuestions(questions, again.questions), "a written file reads back differently");
@@ -46,7 +46,7 @@ void CheckRoundTrip(FileFormat format, const QuestionArray& questions) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const FileFormat format = KVIZAR_FUZZ_FORMAT;
+    const Format& format = KVIZAR_FUZZ_FORMAT;
     // A chunk size taken from the input itself, as in the test file fuzzer.
     const size_t chunk = size == 0 ? 1 : 1 + (data[size / 2] ^ size) % 61;
     ReadResult split = ReadFrom(format, data, size, chunk);
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckFitsTheTest(split.questions);
     // What either format reads, its own writer, CSV's and the test file's carry back.
     CheckRoundTrip(format, split.questions);
-    CheckRoundTrip(FileFormat::Csv, split.questions);
-    CheckRoundTrip(FileFormat::TestFile, split.questions);
+    CheckRoundTrip(kCsvFormat, split.questions);
+    CheckRoundTrip(kTestFileFormat, split.questions);
     return 0;
 }

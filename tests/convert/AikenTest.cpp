@@ -13,7 +13,7 @@ const std::string kTwoPlusTwo = "2+2?\nA) 3\nB) 4\nC) 5\nD) 22\nANSWER: B\n";
 TEST(AikenReader, ReadsWhatMoodleWritesAndReads) {
     const std::string long1023(1023, 'q');
     ExpectReads(
-        FileFormat::Aiken,
+        kAikenFormat,
         {
             {"LF", kTwoPlusTwo, {kWorkedRecord}},
             {"CRLF, blank lines, A. and A)text, blanks and tabs trimmed, no last line end",
@@ -37,7 +37,7 @@ TEST(AikenReader, RefusesEveryOtherShapeWithItsLine) {
     const std::string q = "Q?\n";
     const std::string abcd = "A) a\nB) b\nC) c\nD) d\n";
     ExpectRefuses(
-        FileFormat::Aiken,
+        kAikenFormat,
         {
             {"two options", q + "A) a\nB) b\nANSWER: A\n", 4, 0, u8"jen 2 možnosti"},
             {"no option", q + "ANSWER: A\n", 2, 0, u8"jen 0 možností"},

@@ -2,11 +2,9 @@
 // the existing target, and the one line each outcome prints.
 
 #include "convert/ConvertCommand.h"
-#include "convert/FileAccessError.h"
-#include "convert/MemorySink.h"
-#include "convert/MemorySource.h"
+#include "tests/convert/MemoryFiles.h"
 #include "convert/Messages.h"
-#include "convert/QuestionFile.h"
+#include "convert/Format.h"
 #include "tests/convert/ConvertTesting.h"
 
 #include <gtest/gtest.h>
@@ -22,21 +20,22 @@ public:
     std::unique_ptr<ByteSource> OpenForReading(const std::string& path) override {
         const auto found = files.find(path);
         if (found == files.end())
-            throw FileAccessError(Messages::CannotRead(Messages::NoSuchFile()));
+            throw FileAccessError(u8"Soubor " + path + u8" nebyl nalezen.");
         const std::string& bytes = found->second;
         return std::make_unique<MemorySource>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }
 
-    void SaveSafely(const std::string& path, bool replace,
+    bool SaveSafely(const std::string& path, bool replace,
                     const std::function<void(ByteSink&)>& write) override {
         MemorySink sink;
         write(sink);
         files.insert(madeMeanwhile.begin(), madeMeanwhile.end());
         if (diskFull)
-            throw FileAccessError(Messages::CannotWrite(Messages::DiskFull()));
+            throw FileAccessError(u8"Při zápisu souboru " + path + u8" došlo místo na disku.");
         if (!replace && Exists(path))
-            throw FileAccessError(Messages::TargetExists());
+            return false;
         files[path] = std::string(sink.bytes.begin(), sink.bytes.end());
+        return true;
     }
 
     std::map<std::string, std::string> files;
@@ -60,18 +59,18 @@ protected:
 TEST_F(ConvertCommandTest, TakesEachFormatByItsExtensionInAnyCase) {
     const struct {
         const char* path;
-        std::optional<FileFormat> format;
+        const Format* format;
     } cases[] = {
-        {"a.TST", FileFormat::TestFile},
-        {"b.Txt", FileFormat::Aiken},
-        {"dir.x/c.cSv", FileFormat::Csv},
-        {"d.tst.bak", std::nullopt},
-        {"dir.txt/e", std::nullopt},
-        {"dir.csv\\f", std::nullopt},
-        {"g", std::nullopt},
+        {"a.TST", &kTestFileFormat},
+        {"b.Txt", &kAikenFormat},
+        {"dir.x/c.cSv", &kCsvFormat},
+        {"d.tst.bak", nullptr},
+        {"dir.txt/e", nullptr},
+        {"dir.csv\\f", nullptr},
+        {"g", nullptr},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(c.format, ConvertCommand::FormatOf(c.path)) << c.path;
+        EXPECT_EQ(c.format, FormatOf(c.path)) << c.path;
 }
 
 TEST_F(ConvertCommandTest, ConvertsAndNamesTheCountAndTheTarget) {
@@ -94,7 +93,7 @@ TEST_F(ConvertCommandTest, KeepsAnExistingTargetUnlessForced) {
     EXPECT_EQ("old", files.files["out.csv"]);
 
     EXPECT_EQ(0, Run({"--force", "in.tst", "out.csv"}).exitCode);
-    EXPECT_EQ(WriteBytes(FileFormat::Csv, ArrayOf({kWorkedRecord})), files.files["out.csv"]);
+    EXPECT_EQ(WriteBytes(kCsvFormat, ArrayOf({kWorkedRecord})), files.files["out.csv"]);
 }
 
 TEST_F(ConvertCommandTest, KeepsATargetMadeDuringTheConversionUnlessForced) {
@@ -123,7 +122,7 @@ TEST_F(ConvertCommandTest, RefusesWithTheFileLineAndColumn) {
         {{"order.txt", "out.tst"}, 1, u8"order.txt:3: má tu být možnost B), ne C)"},
         {{"cyrillic.csv", "out.tst"}, 1, u8"cyrillic.csv:2:3: " + Messages::NotInCodePage(0x444)},
         {{"none.tst", "out.txt"}, 1, u8"none.tst: " + Messages::DamagedTest()},
-        {{"missing.csv", "out.tst"}, 1, u8"missing.csv: " + Messages::CannotRead(Messages::NoSuchFile())},
+        {{"missing.csv", "out.tst"}, 1, u8"Soubor missing.csv nebyl nalezen."},
         {{"in.tst", "out.doc"}, 1, u8"out.doc: " + Messages::UnknownFormat()},
         {{"in.tst", "out.tst"}, 2, Messages::OneSideTest()},
         {{"order.txt", "out.csv"}, 2, Messages::OneSideTest()},
@@ -143,7 +142,7 @@ TEST_F(ConvertCommandTest, ExportRefusalAndFailedSaveWriteNothing) {
     QuestionRecord unanswered = kWorkedRecord;
     unanswered.correct = -1;
     MemorySink test;
-    QuestionFile::Write(FileFormat::TestFile, ArrayOf({kWorkedRecord, unanswered}), test);
+    kTestFileFormat.write(ArrayOf({kWorkedRecord, unanswered}), "", test);
     files.files["in.tst"] = std::string(test.bytes.begin(), test.bytes.end());
     EXPECT_EQ("in.tst: " + Messages::NoRightAnswer(2), Run({"in.tst", "out.csv"}).message);
 
@@ -151,7 +150,7 @@ TEST_F(ConvertCommandTest, ExportRefusalAndFailedSaveWriteNothing) {
     files.diskFull = true;
     ConvertOutcome outcome = Run({"in.txt", "out.tst"});
     EXPECT_EQ(1, outcome.exitCode);
-    EXPECT_EQ("out.tst: " + Messages::CannotWrite(Messages::DiskFull()), outcome.message);
+    EXPECT_EQ(u8"Při zápisu souboru out.tst došlo místo na disku.", outcome.message);
     EXPECT_EQ(2u, files.files.size());
 }
 

@@ -1,8 +1,7 @@
 #include "tests/convert/ConvertTesting.h"
 
-#include "convert/MemorySink.h"
-#include "convert/MemorySource.h"
-#include "convert/QuestionFile.h"
+#include "tests/convert/MemoryFiles.h"
+#include "convert/Format.h"
 
 #include <cstring>
 
@@ -10,19 +9,19 @@ namespace {
 const size_t kChunkSizes[] = {1, 2, 3, 7, SIZE_MAX};
 }
 
-ReadResult ReadBytes(FileFormat format, const std::string& bytes, size_t chunk) {
+ReadResult ReadBytes(const Format& format, const std::string& bytes, size_t chunk) {
     MemorySource source(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), chunk);
-    return QuestionFile::Read(format, source);
+    return format.read(source);
 }
 
-std::string WriteBytes(FileFormat format, const QuestionArray& questions) {
-    EXPECT_FALSE(QuestionFile::CheckExport(format, questions).has_value());
+std::string WriteBytes(const Format& format, const QuestionArray& questions) {
+    EXPECT_FALSE(CheckExport(format, questions).has_value());
     MemorySink sink;
-    QuestionFile::Write(format, questions, sink);
+    format.write(questions, "", sink);
     return std::string(sink.bytes.begin(), sink.bytes.end());
 }
 
-void ExpectReads(FileFormat format, const std::vector<GoodInput>& inputs) {
+void ExpectReads(const Format& format, const std::vector<GoodInput>& inputs) {
     for (const GoodInput& input : inputs) {
         for (size_t chunk : kChunkSizes) {
             SCOPED_TRACE(std::string(input.name) + ", chunk " + std::to_string(chunk));
@@ -34,7 +33,7 @@ void ExpectReads(FileFormat format, const std::vector<GoodInput>& inputs) {
     }
 }
 
-void ExpectRefuses(FileFormat format, const std::vector<BadInput>& inputs) {
+void ExpectRefuses(const Format& format, const std::vector<BadInput>& inputs) {
     for (const BadInput& input : inputs) {
         for (size_t chunk : kChunkSizes) {
             SCOPED_TRACE(std::string(input.name) + ", chunk " + std::to_string(chunk));

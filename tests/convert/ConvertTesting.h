@@ -2,8 +2,8 @@
 // What the converter's tests share: files of questions read from and written to memory at any
 // chunk size, tables of good and bad inputs, and checks that point a failure at its case.
 
-#include "convert/FileFormat.h"
-#include "convert/ReadResult.h"
+#include "convert/AikenFormat.h"
+#include "convert/CsvFormat.h"
 #include "tests/support/TestFileSamples.h"
 
 #include <cstdint>
@@ -11,9 +11,9 @@
 #include <vector>
 
 // Reads bytes as a file in format, the source handing them out chunk bytes at a time.
-ReadResult ReadBytes(FileFormat format, const std::string& bytes, size_t chunk = SIZE_MAX);
+ReadResult ReadBytes(const Format& format, const std::string& bytes, size_t chunk = SIZE_MAX);
 // Writes questions in format; they must pass the export check.
-std::string WriteBytes(FileFormat format, const QuestionArray& questions);
+std::string WriteBytes(const Format& format, const QuestionArray& questions);
 
 struct GoodInput {
     const char* name;
@@ -30,5 +30,5 @@ struct BadInput {
 };
 
 // Each input read at several chunk sizes, so every boundary falls somewhere inside it.
-void ExpectReads(FileFormat format, const std::vector<GoodInput>& inputs);
-void ExpectRefuses(FileFormat format, const std::vector<BadInput>& inputs);
+void ExpectReads(const Format& format, const std::vector<GoodInput>& inputs);
+void ExpectRefuses(const Format& format, const std::vector<BadInput>& inputs);

@@ -1,9 +1,7 @@
 // The CSV reader: RFC 4180 quoting as spreadsheets save it, both delimiters, the header, and each
 // refusal with its line (and column where it concerns a character).
 
-#include "convert/MemorySource.h"
 #include "convert/Messages.h"
-#include "convert/QuestionFile.h"
 #include "tests/convert/ConvertTesting.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +11,7 @@ namespace {
 TEST(CsvReader, ReadsWhatSpreadsheetsSave) {
     const std::string long1023(1023, 'x');
     ExpectReads(
-        FileFormat::Csv,
+        kCsvFormat,
         {
             {"';', a Czech header, byte order mark, CRLF",
              u8"\xEF\xBB\xBFOtázka;A;B;C;D;Správně\r\n2+2?;3;4;5;22;B\r\n",
@@ -38,7 +36,7 @@ TEST(CsvReader, ReadsWhatSpreadsheetsSave) {
 
 TEST(CsvReader, RefusesRowsItCannotTakeWithTheirLine) {
     const std::string header = u8"Otázka;A;B;C;D;Správně\n";
-    ExpectRefuses(FileFormat::Csv,
+    ExpectRefuses(kCsvFormat,
                   {
                       {"five cells", header + "q;a;b;c;d;A\nq;a;b;c;A\n", 3, 0, u8"řádek má 5 buněk"},
                       {"seven cells", "q;a;b;c;d;A;x\n", 1, 0, u8"řádek má 7 buněk"},
@@ -61,47 +59,11 @@ TEST(CsvReader, Takes50000QuestionsAndRefusesOneMore) {
     std::string rows;
     for (int i = 0; i < 50000; ++i)
         rows += "q;a;b;c;d;A\n";
-    EXPECT_EQ(50000, ReadBytes(FileFormat::Csv, rows).questions.Count());
-    const ReadResult result = ReadBytes(FileFormat::Csv, rows + "q;a;b;c;d;A\n");
+    EXPECT_EQ(50000, ReadBytes(kCsvFormat, rows).questions.Count());
+    const ReadResult result = ReadBytes(kCsvFormat, rows + "q;a;b;c;d;A\n");
     ASSERT_TRUE(result.refusal.has_value());
     EXPECT_EQ(50001, result.refusal->line);
     EXPECT_EQ(Messages::TooManyQuestions(), result.refusal->reason);
-}
-
-// A file that reads as `first` until it has been read to its end, and as `then` after that: it
-// changed between the pass that sized the array and the pass that fills it.
-class ChangingFile : public ByteSource {
-public:
-    ChangingFile(const std::string& first, const std::string& then) : m_first(Of(first)), m_then(Of(then)) {}
-
-    size_t Read(uint8_t* buffer, size_t capacity) override {
-        const size_t got = (m_changed ? m_then : m_first).Read(buffer, capacity);
-        m_changed = m_changed || got == 0;
-        return got;
-    }
-    void Rewind() override {
-        m_first.Rewind();
-        m_then.Rewind();
-    }
-    uint64_t Size() override { return m_first.Size(); }
-
-private:
-    static MemorySource Of(const std::string& bytes) {
-        return MemorySource(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
-    }
-    MemorySource m_first, m_then;
-    bool m_changed = false;
-};
-
-TEST(CsvReader, RefusesAFileThatChangesBetweenThePasses) {
-    const std::string one = "q;a;b;c;d;A\n", two = one + one;
-    for (const auto& change : {std::make_pair(one, two), std::make_pair(two, one)}) {
-        ChangingFile file(change.first, change.second);
-        const ReadResult result = QuestionFile::Read(FileFormat::Csv, file);
-        ASSERT_TRUE(result.refusal.has_value());
-        EXPECT_EQ(change.first == one ? 2 : 0, result.refusal->line);
-        EXPECT_EQ(Messages::ChangedWhileRead(), result.refusal->reason);
-    }
 }
 
 } // namespace

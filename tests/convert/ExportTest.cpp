@@ -1,9 +1,8 @@
 // Writing questions out: the exact bytes of each format, what each refuses to write, and the round
 // trips .tst -> .csv -> .tst and .tst -> .txt -> .tst, byte for byte.
 
-#include "convert/MemorySink.h"
-#include "convert/MemorySource.h"
-#include "convert/QuestionFile.h"
+#include "tests/convert/MemoryFiles.h"
+#include "convert/Format.h"
 #include "storage/TestFileEncoder.h"
 #include "tests/convert/ConvertTesting.h"
 
@@ -15,10 +14,10 @@
 namespace {
 
 TEST(Export, AikenIsWrittenAsMoodleWritesIt) {
-    EXPECT_EQ("2+2?\r\nA) 3\r\nB) 4\r\nC) 5\r\nD) 22\r\nANSWER: B\r\n\r\n"
-              "\xc4\x8d?\r\nA) \xe2\x82\xac\r\nB) b\r\nC) c\r\nD) d\r\nANSWER: D\r\n\r\n",
-              WriteBytes(FileFormat::Aiken,
-                         ArrayOf({kWorkedRecord, MakeRecord(3, {"\xe8?", "\x80", "b", "c", "d"})})));
+    EXPECT_EQ(
+        "2+2?\r\nA) 3\r\nB) 4\r\nC) 5\r\nD) 22\r\nANSWER: B\r\n\r\n"
+        "\xc4\x8d?\r\nA) \xe2\x82\xac\r\nB) b\r\nC) c\r\nD) d\r\nANSWER: D\r\n\r\n",
+        WriteBytes(kAikenFormat, ArrayOf({kWorkedRecord, MakeRecord(3, {"\xe8?", "\x80", "b", "c", "d"})})));
 }
 
 TEST(Export, CsvHasMarkHeaderSemicolonsAndQuotesWhereNeeded) {
@@ -26,12 +25,12 @@ TEST(Export, CsvHasMarkHeaderSemicolonsAndQuotesWhereNeeded) {
         "\xEF\xBB\xBF"
         "Ot\xc3\xa1zka;A;B;C;D;Spr\xc3\xa1vn\xc4\x9b\r\n"
         "\"a;b\";\"say \"\"hi\"\"\";;\xc4\x8d\xe2\x82\xac;x, y;C\r\n",
-        WriteBytes(FileFormat::Csv, ArrayOf({MakeRecord(2, {"a;b", "say \"hi\"", "", "\xe8\x80", "x, y"})})));
+        WriteBytes(kCsvFormat, ArrayOf({MakeRecord(2, {"a;b", "say \"hi\"", "", "\xe8\x80", "x, y"})})));
 }
 
 struct ExportRefusal {
     const char* name;
-    FileFormat format;
+    const Format& format;
     QuestionRecord second; // follows a question every format can carry
     std::string reason;    // a part of the reason
     bool pointsToCsv;      // Aiken's own limits send the user to CSV
@@ -39,29 +38,28 @@ struct ExportRefusal {
 
 TEST(Export, RefusesWhatTheFormatCannotCarryNamingTheQuestion) {
     const ExportRefusal cases[] = {
-        {"no right answer", FileFormat::Csv, MakeRecord(-1, {"q", "a", "b", "c", "d"}),
+        {"no right answer", kCsvFormat, MakeRecord(-1, {"q", "a", "b", "c", "d"}),
          u8"otázka 2: není označena", false},
-        {"answer index 4", FileFormat::Aiken, MakeRecord(4, {"q", "a", "b", "c", "d"}),
+        {"answer index 4", kAikenFormat, MakeRecord(4, {"q", "a", "b", "c", "d"}),
          u8"otázka 2: není označena", false},
-        {"line break", FileFormat::Csv, MakeRecord(0, {"q\r\nr", "a", "b", "c", "d"}),
+        {"line break", kCsvFormat, MakeRecord(0, {"q\r\nr", "a", "b", "c", "d"}),
          u8"otázka 2: text otázky obsahuje", false},
-        {"tab", FileFormat::Aiken, MakeRecord(0, {"q", "a", "b", "c", "d\te"}), u8"text možnosti D obsahuje",
+        {"tab", kAikenFormat, MakeRecord(0, {"q", "a", "b", "c", "d\te"}), u8"text možnosti D obsahuje",
          false},
-        {"empty option", FileFormat::Aiken, MakeRecord(0, {"q", "a", "", "c", "d"}),
-         u8"prázdný text možnosti B", true},
-        {"blank after", FileFormat::Aiken, MakeRecord(0, {"q ", "a", "b", "c", "d"}),
-         u8"otázky začíná nebo končí", true},
-        {"blank before", FileFormat::Aiken, MakeRecord(0, {"q", "a", "b", "c", " d"}), u8"možnosti D začíná",
+        {"empty option", kAikenFormat, MakeRecord(0, {"q", "a", "", "c", "d"}), u8"prázdný text možnosti B",
          true},
-        {"question as option", FileFormat::Aiken, MakeRecord(0, {"B. Smetana?", "a", "b", "c", "d"}),
+        {"blank after", kAikenFormat, MakeRecord(0, {"q ", "a", "b", "c", "d"}), u8"otázky začíná nebo končí",
+         true},
+        {"blank before", kAikenFormat, MakeRecord(0, {"q", "a", "b", "c", " d"}), u8"možnosti D začíná",
+         true},
+        {"question as option", kAikenFormat, MakeRecord(0, {"B. Smetana?", "a", "b", "c", "d"}),
          u8"jako možnost", true},
-        {"question as answer", FileFormat::Aiken, MakeRecord(0, {"ANSWER: A", "a", "b", "c", "d"}),
+        {"question as answer", kAikenFormat, MakeRecord(0, {"ANSWER: A", "a", "b", "c", "d"}),
          u8"řádek ANSWER:", true},
     };
     for (const ExportRefusal& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::optional<Refusal> refusal =
-            QuestionFile::CheckExport(c.format, ArrayOf({kWorkedRecord, c.second}));
+        const std::optional<Refusal> refusal = CheckExport(c.format, ArrayOf({kWorkedRecord, c.second}));
         ASSERT_TRUE(refusal.has_value());
         EXPECT_NE(std::string::npos, refusal->reason.find(c.reason)) << refusal->reason;
         EXPECT_EQ(c.pointsToCsv, refusal->reason.find("CSV (.csv)") != std::string::npos) << refusal->reason;
@@ -70,14 +68,14 @@ TEST(Export, RefusesWhatTheFormatCannotCarryNamingTheQuestion) {
 
 Bytes Encode(const QuestionArray& questions) {
     MemorySink sink;
-    QuestionFile::Write(FileFormat::TestFile, questions, sink);
+    kTestFileFormat.write(questions, "", sink);
     return sink.bytes;
 }
 
 // .tst -> format -> .tst; the test file must come back byte for byte.
-::testing::AssertionResult RoundTripsThrough(FileFormat format, const Bytes& testFile) {
+::testing::AssertionResult RoundTripsThrough(const Format& format, const Bytes& testFile) {
     MemorySource source(testFile.data(), testFile.size());
-    ReadResult test = QuestionFile::Read(FileFormat::TestFile, source);
+    ReadResult test = kTestFileFormat.read(source);
     if (test.refusal)
         return ::testing::AssertionFailure() << "the test file is refused: " << test.refusal->reason;
     ReadResult back = ReadBytes(format, WriteBytes(format, test.questions));
@@ -102,8 +100,8 @@ TEST(Export, TestWithEveryCzechLetterRoundTrips) {
                        "DY?",
                        "1", "2", "3", std::string(1023, '\x9e')}),
     }));
-    EXPECT_TRUE(RoundTripsThrough(FileFormat::Csv, test));
-    EXPECT_TRUE(RoundTripsThrough(FileFormat::Aiken, test));
+    EXPECT_TRUE(RoundTripsThrough(kCsvFormat, test));
+    EXPECT_TRUE(RoundTripsThrough(kAikenFormat, test));
 }
 
 TEST(Export, SampleTestRoundTrips) {
@@ -111,8 +109,8 @@ TEST(Export, SampleTestRoundTrips) {
     std::ifstream file(KVIZAR_SAMPLE_TEST, std::ios::binary);
     const Bytes sample{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     ASSERT_GT(sample.size(), 100u);
-    EXPECT_TRUE(RoundTripsThrough(FileFormat::Csv, sample));
-    EXPECT_TRUE(RoundTripsThrough(FileFormat::Aiken, sample));
+    EXPECT_TRUE(RoundTripsThrough(kCsvFormat, sample));
+    EXPECT_TRUE(RoundTripsThrough(kAikenFormat, sample));
 #else
     GTEST_SKIP() << "the sample test is made by the Windows build";
 #endif

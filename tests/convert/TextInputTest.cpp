@@ -28,7 +28,7 @@ const char kCzech[] = "P\xf8\xedli\x9a \x9elu\x9dou\xe8k\xfd k\xf9\xf2"; // Wind
 
 TEST(TextInput, ReadsUtf8WithOrWithoutMarkElseWindows1250) {
     ExpectReads(
-        FileFormat::Aiken,
+        kAikenFormat,
         {
             {"UTF-8", Aiken(u8"Příliš žluťoučký kůň"), {Record(kCzech)}},
             {"UTF-8 with a byte order mark",
@@ -50,7 +50,7 @@ TEST(TextInput, ReadsUtf8WithOrWithoutMarkElseWindows1250) {
 TEST(TextInput, RefusesWhatTheTestCannotHoldWhereItStands) {
     const std::string options = "A) a\nB) b\nC) c\nD) d\nANSWER: A\n";
     ExpectRefuses(
-        FileFormat::Aiken,
+        kAikenFormat,
         {
             {"UTF-16 LE", std::string("\xFF\xFEQ\0?\0", 6), 0, 0, Messages::Utf16()},
             {"UTF-16 BE", std::string("\xFE\xFF\0Q\0?", 6), 0, 0, Messages::Utf16()},
@@ -72,11 +72,11 @@ TEST(TextInput, RefusesWhatTheTestCannotHoldWhereItStands) {
             {"DEL", Aiken("Q\x7F"), 1, 2, "U+007F"},
             {"CR without LF", "Q?\nA) a\rb\n" + options, 2, 5, "U+000D"},
         });
-    ExpectRefuses(FileFormat::Csv, {
-                                       {"Cyrillic in a cell", u8"q;ф;b;c;d;A\n", 1, 3, "U+0444"},
-                                       {"tab after 200 two-byte characters",
-                                        "q;" + Repeat(u8"ž", 200) + "\tx;b;c;d;A\n", 1, 203, "U+0009"},
-                                   });
+    ExpectRefuses(kCsvFormat, {
+                                  {"Cyrillic in a cell", u8"q;ф;b;c;d;A\n", 1, 3, "U+0444"},
+                                  {"tab after 200 two-byte characters",
+                                   "q;" + Repeat(u8"ž", 200) + "\tx;b;c;d;A\n", 1, 203, "U+0009"},
+                              });
 }
 
 } // namespace

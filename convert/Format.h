@@ -1,0 +1,41 @@
+#pragma once
+// The kinds of file the converter moves questions between. Each is one entry of the table that
+// FormatOf looks in: its extension, its reader (none for a format that is only written), what it
+// cannot carry, and its writer.
+
+#include "convert/FileAccess.h"
+#include "convert/Refusal.h"
+#include "storage/QuestionArray.h"
+
+#include <optional>
+#include <string>
+
+// What reading a file of questions gives: the questions, or why there are none.
+struct ReadResult {
+    std::optional<Refusal> refusal;
+    QuestionArray questions; // empty when refused
+};
+
+struct Format {
+    const char* extension; // lower case, without its dot
+    // Reads a whole file; nullptr where the format is only written. Throws FileAccessError.
+    ReadResult (*read)(ByteSource& source);
+    // Why the format cannot carry a question (numbered from 1), or nothing; nullptr where it
+    // carries every question.
+    std::optional<std::string> (*check)(const QuestionRecord& record, int32_t number);
+    // Writes questions that passed the check; name is the test's (UTF-8). Throws FileAccessError.
+    void (*write)(const QuestionArray& questions, const std::string& name, ByteSink& sink);
+};
+
+// The program's own test file, .tst.
+extern const Format kTestFileFormat;
+
+// The format of path by its extension, in any case; nullptr for any other.
+const Format* FormatOf(const std::string& path);
+
+// The first question the format cannot carry, as a refusal: checked before a byte is written.
+std::optional<Refusal> CheckExport(const Format& format, const QuestionArray& questions);
+
+// What every text format needs: an answer it can name, and texts that read back as one line of
+// printable characters.
+std::optional<std::string> CheckText(const QuestionRecord& record, int32_t number);

@@ -1,0 +1,183 @@
+#include "convert/LineReader.h"
+
+#include "convert/Messages.h"
+#include "storage/Cp1250.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Blocks of this size are read; a line longer than the longest is none a test could hold, however
+// many blanks trimming would take off it.
+constexpr size_t kBlockSize = 1 << 20;
+constexpr size_t kLongestLine = 1 << 24;
+
+// One UTF-8 character at p, advancing p past it; false where the bytes are no such character (a
+// bad lead or continuation byte, a sequence cut short, an overlong form, a surrogate).
+bool DecodeUtf8(const uint8_t*& p, const uint8_t* end, char32_t& character) {
+    static const char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    const uint8_t lead = *p;
+    const int more = lead >= 0xC2 && lead <= 0xDF   ? 1
+                     : lead >= 0xE0 && lead <= 0xEF ? 2
+                     : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                    : 0;
+    if (more == 0 || end - p <= more)
+        return false;
+    character = lead & (0x3F >> more);
+    for (int i = 1; i <= more; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return false;
+        character = (character << 6) | (p[i] & 0x3F);
+    }
+    if (character < kLeast[more] || (character >= 0xD800 && character <= 0xDFFF) || character > 0x10FFFF)
+        return false;
+    p += more + 1;
+    return true;
+}
+
+} // namespace
+
+ReadResult LineReader::Read(ByteSource& source, const MakeParser& makeParser) {
+    uint8_t head[3] = {};
+    size_t got = 0;
+    for (size_t more; got < 3 && (more = source.Read(head + got, 3 - got)) > 0;)
+        got += more;
+    source.Rewind();
+    if (got >= 2 && ((head[0] == 0xFF && head[1] == 0xFE) || (head[0] == 0xFE && head[1] == 0xFF)))
+        return ReadResult{Refusal{0, 0, Messages::Utf16()}, QuestionArray()};
+    const bool mark = got == 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF;
+    Encoding encoding = mark ? Encoding::Utf8Certain : Encoding::Utf8;
+    for (;;) {
+        std::unique_ptr<LineParser> parser = makeParser(source.Size());
+        LineReader reader(source, encoding, mark ? 3 : 0);
+        if (reader.Run(*parser) == Outcome::Done)
+            return parser->Take();
+        source.Rewind();
+        encoding = Encoding::Cp1250;
+    }
+}
+
+LineReader::LineReader(ByteSource& source, Encoding encoding, size_t skip)
+    : m_source(source), m_encoding(encoding),
+      m_buffer(static_cast<size_t>(std::min<uint64_t>(kBlockSize, std::max<uint64_t>(source.Size(), 16)))) {
+    while (m_end < skip && Fill()) {
+    }
+    m_begin = std::min(skip, m_end);
+}
+
+LineReader::Outcome LineReader::Run(LineParser& parser) {
+    while (NextLine()) {
+        int64_t column = 0;
+        std::string reason;
+        bool notUtf8 = false;
+        bool decoded = Decode(column, reason, notUtf8);
+        if (!decoded && notUtf8 && m_encoding == Encoding::Utf8) {
+            if (m_sawNonAscii)
+                return Outcome::ReadAsCp1250;
+            m_encoding = Encoding::Cp1250;
+            decoded = Decode(column, reason, notUtf8);
+        }
+        if (!decoded ? parser.Refuse(m_number, column, reason) : !parser.Parse(m_line, m_number, m_ended))
+            break;
+        m_sawNonAscii = m_sawNonAscii || m_lineNonAscii;
+    }
+    if (m_tooLong)
+        parser.Refuse(m_number + 1, 0, Messages::LineTooLong());
+    if (!parser.IsRefused())
+        parser.Finish();
+    if (parser.IsRefused() && m_encoding == Encoding::Utf8 && !RestIsUtf8())
+        return Outcome::ReadAsCp1250;
+    return Outcome::Done;
+}
+
+bool LineReader::NextLine() {
+    size_t searched = m_begin;
+    for (;;) {
+        const uint8_t* data = m_buffer.data();
+        const void* lf = std::memchr(data + searched, '\n', m_end - searched);
+        if (lf != nullptr) {
+            m_ended = true;
+            m_rawSize = static_cast<size_t>(static_cast<const uint8_t*>(lf) - (data + m_begin));
+            break;
+        }
+        m_rawSize = 0; // the last line's bytes may move now
+        if (m_end - m_begin >= kLongestLine) {
+            m_tooLong = true;
+            return false;
+        }
+        searched = m_end - m_begin;
+        if (!Fill()) {
+            if (m_begin == m_end)
+                return false;
+            m_ended = false;
+            m_rawSize = m_end - m_begin;
+            break;
+        }
+    }
+    m_raw = m_buffer.data() + m_begin;
+    m_begin += m_rawSize + m_ended;
+    ++m_number;
+    // The CR of a CRLF is part of the line end; any other CR is a control character.
+    if (m_ended && m_rawSize > 0 && m_raw[m_rawSize - 1] == '\r')
+        --m_rawSize;
+    return true;
+}
+
+bool LineReader::Fill() {
+    // What is left moves to the front; a line that fills the whole buffer makes it grow.
+    std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
+    m_end -= m_begin;
+    m_begin = 0;
+    if (m_end == m_buffer.size())
+        m_buffer.resize(m_buffer.size() * 2);
+    const size_t got = m_source.Read(m_buffer.data() + m_end, m_buffer.size() - m_end);
+    m_end += got;
+    return got > 0;
+}
+
+bool LineReader::Decode(int64_t& column, std::string& reason, bool& notUtf8) {
+    m_line.resize(m_rawSize);
+    m_lineNonAscii = false;
+    size_t count = 0;
+    for (const uint8_t *p = m_raw, *end = m_raw + m_rawSize; p != end;) {
+        const uint8_t byte = *p;
+        // Printable ASCII, the most of any text, goes straight through.
+        if ((byte >= 0x20 && byte < 0x7F) || byte == '\t') {
+            m_line[count++] = static_cast<char>(byte);
+            ++p;
+            continue;
+        }
+        m_lineNonAscii = m_lineNonAscii || byte >= 0x80;
+        char32_t character = Cp1250::ToUnicode(byte);
+        column = static_cast<int64_t>(count) + 1;
+        if (byte < 0x80 || m_encoding == Encoding::Cp1250) {
+            ++p;
+        } else if (!DecodeUtf8(p, end, character)) {
+            notUtf8 = true;
+            reason = Messages::InvalidUtf8();
+            return false;
+        }
+        const int held = character < 0xA0 ? -1 : Cp1250::FromUnicode(character);
+        if (held < 0) {
+            reason =
+                character < 0xA0 ? Messages::ControlCharacter(character) : Messages::NotInCodePage(character);
+            return false;
+        }
+        m_line[count++] = static_cast<char>(held);
+    }
+    m_line.resize(count);
+    return true;
+}
+
+bool LineReader::RestIsUtf8() {
+    do {
+        char32_t character;
+        for (const uint8_t *p = m_raw, *end = m_raw + m_rawSize; p != end;)
+            if (*p < 0x80)
+                ++p;
+            else if (!DecodeUtf8(p, end, character))
+                return false;
+    } while (NextLine());
+    return true;
+}
