@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -252,6 +253,90 @@ TEST_P(QuestionSheet, TextsNeverOutgrowTheirField) {
     EXPECT_EQ(full, records[0].text[FieldQuestion]);
     EXPECT_EQ(tooLong.substr(0, kTextFieldSize - 1), std::string(records[0].text[FieldAnswer1]));
     EXPECT_STREQ("za hranicí", records[0].text[FieldAnswer2]) << "the next field is untouched";
+}
+
+// Text that Windows-1250 cannot hold is refused wherever the sheet takes it (forward, backward,
+// "Dokončit"), in any field: one box, the focus on the character in that field, the question, its
+// record and the paging as they were. Corrected, the text is taken as always.
+TEST_P(QuestionSheet, RefusesCharactersOutsideWindows1250WhereverItTakesTheText) {
+    auto records = FreshRecords(2);
+    records[1] = MakeRecord(2, {"druhá", "a", "b", "c", "d"});
+    const int previous = Previous();
+    const struct {
+        const char* way;
+        int field;
+        const wchar_t* text;
+        int button; // 0 for the backward button
+        SheetState stays;
+        DWORD start;
+    } steps[] = {
+        {"forward", IDC_ANSWER3, L"Kolik je π?", IDC_NEXT, {1, "Další otázka...", false}, 9},
+        {"backward", IDC_QUESTION, L"π", 0, {2, "Dokončit", true}, 0},
+        {"Dokončit", IDC_ANSWER4, L"x π", IDC_NEXT, {2, "Dokončit", true}, 2},
+    };
+    const INT_PTR result = Run(records, [&](CQuestionSheetDlg& d) {
+        for (const auto& step : steps) {
+            SCOPED_TRACE(step.way);
+            if (d.m_current + 1 < step.stays.number) { // on to the step's question
+                EXPECT_TRUE(Click(d, IDC_NEXT));
+            }
+            const QuestionRecord before = records[static_cast<size_t>(d.m_current)];
+            MessageBoxScript boxes;
+            boxes.Then(IDOK);
+            PasteInto(d.GetDlgItem(step.field), step.text);
+            EXPECT_TRUE(Click(d, step.button ? step.button : previous));
+            EXPECT_TRUE(OneRefusal(boxes, d.m_hWnd, kPiRefused));
+            EXPECT_TRUE(ExpectSelected(d, step.field, step.start, step.start + 1));
+            EXPECT_TRUE(ExpectSheet(d, previous, step.stays));
+            EXPECT_EQ(0, std::memcmp(&before, &records[static_cast<size_t>(d.m_current)], sizeof before))
+                << "nothing stored";
+            PasteInto(d.GetDlgItem(step.field), L"pí");
+        }
+        EXPECT_TRUE(Click(d, IDC_NEXT));
+    });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_TRUE(ExpectRecord(records[0], {"", "", "", "pí", ""}, 0));
+    EXPECT_TRUE(ExpectRecord(records[1], {"pí", "a", "b", "c", "pí"}, 2));
+}
+
+// A character beyond the Basic Multilingual Plane is one character: named with its own code point
+// and selected whole, both halves of its surrogate pair.
+TEST_P(QuestionSheet, AnEmojiIsOneCharacterSelectedWhole) {
+    MessageBoxScript boxes;
+    boxes.Then(IDOK).Then(IDYES);
+    auto records = FreshRecords(1);
+    const INT_PTR result = Run(records, [&](CQuestionSheetDlg& d) {
+        PasteInto(d.GetDlgItem(IDC_ANSWER2), L"Úsměv \U0001F600!");
+        EXPECT_TRUE(Click(d, IDC_NEXT));
+        EXPECT_TRUE(OneRefusal(boxes, d.m_hWnd, kEmojiRefused));
+        EXPECT_TRUE(ExpectSelected(d, IDC_ANSWER2, 6, 8));
+        EXPECT_TRUE(Click(d, IDCANCEL));
+    });
+    EXPECT_EQ(IDCANCEL, result) << "Dokončit did not end the sheet";
+    EXPECT_TRUE(ExpectRecord(records[0], {"", "", "", "", ""}, 0));
+}
+
+// Characters in two fields: one box names them all, and the first field in tab order that holds
+// one takes the focus.
+TEST_P(QuestionSheet, CharactersInTwoFieldsAreNamedInOneBox) {
+    MessageBoxScript boxes;
+    boxes.Then(IDOK).Then(IDYES);
+    auto records = FreshRecords(2);
+    const INT_PTR result = Run(records, [&](CQuestionSheetDlg& d) {
+        PasteInto(d.GetDlgItem(IDC_QUESTION), L"Která nerovnost platí?");
+        PasteInto(d.GetDlgItem(IDC_ANSWER4), L"x ≤ y");
+        PasteInto(d.GetDlgItem(IDC_ANSWER1), L"2α");
+        EXPECT_TRUE(Click(d, IDC_NEXT));
+        const std::wstring both =
+            L"Znaky „α“ (U+03B1) a „≤“ (U+2264) nelze do testu uložit, protože je kódování "
+            L"Windows-1250 neobsahuje. Nahraďte je prosím jinými znaky.";
+        EXPECT_TRUE(OneRefusal(boxes, d.m_hWnd, both));
+        EXPECT_TRUE(ExpectSelected(d, IDC_ANSWER1, 1, 2));
+        EXPECT_EQ(0, d.m_current);
+        EXPECT_TRUE(Click(d, IDCANCEL));
+    });
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_TRUE(ExpectRecord(records[0], {"", "", "", "", ""}, 0));
 }
 
 // A sheet given no records has nothing to show or store: it ends at once with Cancel.
