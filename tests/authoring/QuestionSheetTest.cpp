@@ -13,6 +13,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -299,44 +300,41 @@ TEST_P(QuestionSheet, RefusesCharactersOutsideWindows1250WhereverItTakesTheText)
     EXPECT_TRUE(ExpectRecord(records[1], {"pí", "a", "b", "c", "pí"}, 2));
 }
 
-// A character beyond the Basic Multilingual Plane is one character: named with its own code point
-// and selected whole, both halves of its surrogate pair.
-TEST_P(QuestionSheet, AnEmojiIsOneCharacterSelectedWhole) {
-    MessageBoxScript boxes;
-    boxes.Then(IDOK).Then(IDYES);
-    auto records = FreshRecords(1);
-    const INT_PTR result = Run(records, [&](CQuestionSheetDlg& d) {
-        PasteInto(d.GetDlgItem(IDC_ANSWER2), L"Úsměv \U0001F600!");
-        EXPECT_TRUE(Click(d, IDC_NEXT));
-        EXPECT_TRUE(OneRefusal(boxes, d.m_hWnd, kEmojiRefused));
-        EXPECT_TRUE(ExpectSelected(d, IDC_ANSWER2, 6, 8));
-        EXPECT_TRUE(Click(d, IDCANCEL));
-    });
-    EXPECT_EQ(IDCANCEL, result) << "Dokončit did not end the sheet";
-    EXPECT_TRUE(ExpectRecord(records[0], {"", "", "", "", ""}, 0));
-}
-
-// Characters in two fields: one box names them all, and the first field in tab order that holds
-// one takes the focus.
-TEST_P(QuestionSheet, CharactersInTwoFieldsAreNamedInOneBox) {
-    MessageBoxScript boxes;
-    boxes.Then(IDOK).Then(IDYES);
-    auto records = FreshRecords(2);
-    const INT_PTR result = Run(records, [&](CQuestionSheetDlg& d) {
-        PasteInto(d.GetDlgItem(IDC_QUESTION), L"Která nerovnost platí?");
-        PasteInto(d.GetDlgItem(IDC_ANSWER4), L"x ≤ y");
-        PasteInto(d.GetDlgItem(IDC_ANSWER1), L"2α");
-        EXPECT_TRUE(Click(d, IDC_NEXT));
-        const std::wstring both =
-            L"Znaky „α“ (U+03B1) a „≤“ (U+2264) nelze do testu uložit, protože je kódování "
-            L"Windows-1250 neobsahuje. Nahraďte je prosím jinými znaky.";
-        EXPECT_TRUE(OneRefusal(boxes, d.m_hWnd, both));
-        EXPECT_TRUE(ExpectSelected(d, IDC_ANSWER1, 1, 2));
-        EXPECT_EQ(0, d.m_current);
-        EXPECT_TRUE(Click(d, IDCANCEL));
-    });
-    EXPECT_EQ(IDCANCEL, result);
-    EXPECT_TRUE(ExpectRecord(records[0], {"", "", "", "", ""}, 0));
+// One box names every such character, an emoji as the one character it is (U+1F600, both halves
+// of its surrogate pair selected); the first field in tab order that holds one takes the focus.
+TEST_P(QuestionSheet, OneBoxNamesEveryCharacterAndSelectsTheFirst) {
+    const std::wstring both = L"Znaky „α“ (U+03B1) a „≤“ (U+2264) nelze do testu uložit, protože je kódování "
+                              L"Windows-1250 neobsahuje. Nahraďte je prosím jinými znaky.";
+    const struct {
+        std::vector<std::pair<int, const wchar_t*>> pasted;
+        const std::wstring& message;
+        int field;
+        DWORD start;
+        DWORD end;
+    } cases[] = {
+        {{{IDC_ANSWER2, L"Úsměv \U0001F600!"}}, kEmojiRefused, IDC_ANSWER2, 6, 8},
+        {{{IDC_QUESTION, L"Která nerovnost platí?"}, {IDC_ANSWER4, L"x ≤ y"}, {IDC_ANSWER1, L"2α"}},
+         both,
+         IDC_ANSWER1,
+         1,
+         2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        MessageBoxScript boxes;
+        boxes.Then(IDOK).Then(IDYES);
+        auto records = FreshRecords(1);
+        const INT_PTR result = Run(records, [&](CQuestionSheetDlg& d) {
+            for (const auto& paste : c.pasted)
+                PasteInto(d.GetDlgItem(paste.first), paste.second);
+            EXPECT_TRUE(Click(d, IDC_NEXT));
+            EXPECT_TRUE(OneRefusal(boxes, d.m_hWnd, c.message));
+            EXPECT_TRUE(ExpectSelected(d, c.field, c.start, c.end));
+            EXPECT_TRUE(Click(d, IDCANCEL));
+        });
+        EXPECT_EQ(IDCANCEL, result) << "Dokončit did not end the sheet";
+        EXPECT_TRUE(ExpectRecord(records[0], {"", "", "", "", ""}, 0));
+    }
 }
 
 // A sheet given no records has nothing to show or store: it ends at once with Cancel.
