@@ -1,5 +1,6 @@
 #include "authoring/NewTestDlg.h"
 
+#include "authoring/Cp1250Fields.h"
 #include "platform/DataExchange.h"
 #include "platform/File.h"
 #include "res/resource.h"
@@ -14,6 +15,11 @@ void CNewTestDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void CNewTestDlg::OnOK() {
+    // First, and alone: a name with a character Windows-1250 cannot hold would be taken with '?'
+    // in its place, which no file name may hold.
+    const int nameField[] = {IDC_TEST_NAME};
+    if (!FieldsFitCp1250(*this, nameField))
+        return;
     // A count that is no number has been refused with its own message; the checks still run, on
     // the count held before, and the final exchange refuses it again.
     UpdateData(TRUE);

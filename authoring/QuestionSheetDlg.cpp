@@ -1,5 +1,6 @@
 #include "authoring/QuestionSheetDlg.h"
 
+#include "authoring/Cp1250Fields.h"
 #include "platform/DataExchange.h"
 #include "res/resource.h"
 
@@ -10,7 +11,8 @@ namespace {
 const char kNextCaption[] = "Další otázka...";
 const char kFinishCaption[] = "Dokončit";
 
-// The five text fields in record order; each holds at most kTextFieldSize - 1 bytes of text.
+// The five text fields in record order, which is also their tab order in both templates; each
+// holds at most kTextFieldSize - 1 bytes of text.
 const int kTextControls[kTextFieldCount] = {IDC_QUESTION, IDC_ANSWER1, IDC_ANSWER2, IDC_ANSWER3, IDC_ANSWER4};
 
 // Copies a text into a record field, cut to what the field can hold with its NUL, so no text,
@@ -78,7 +80,8 @@ void CQuestionSheetDlg::ConfirmCancel(const char* text, const char* title) {
 void CQuestionSheetDlg::OnNextQuestion() {
     if (m_current >= m_count)
         return; // finished already; the dialog is closing
-    StoreCurrent();
+    if (!StoreCurrent())
+        return;
     GetDlgItem(m_previousId).EnableWindow(TRUE);
     ++m_current;
     if (m_current + 1 == m_count)
@@ -95,7 +98,8 @@ void CQuestionSheetDlg::OnNextQuestion() {
 void CQuestionSheetDlg::OnPreviousQuestion() {
     if (m_current <= 0)
         return; // a click that got past the disabled button must not step before the array
-    StoreCurrent();
+    if (!StoreCurrent())
+        return;
     CWnd next = GetDlgItem(IDC_NEXT);
     next.EnableWindow(TRUE);
     next.SetWindowTextA(kNextCaption);
@@ -109,13 +113,16 @@ std::array<CString*, kTextFieldCount> CQuestionSheetDlg::Texts() {
     return {&m_question, &m_answer1, &m_answer2, &m_answer3, &m_answer4};
 }
 
-void CQuestionSheetDlg::StoreCurrent() {
+bool CQuestionSheetDlg::StoreCurrent() {
+    if (!FieldsFitCp1250(*this, kTextControls))
+        return false;
     UpdateData(TRUE);
     QuestionRecord& record = m_questions[m_current];
     const auto texts = Texts();
     for (int i = 0; i < kTextFieldCount; ++i)
         StoreText(record.text[i], *texts[i]);
     record.correct = m_selected;
+    return true;
 }
 
 void CQuestionSheetDlg::LoadCurrent() {

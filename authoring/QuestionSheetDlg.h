@@ -47,7 +47,9 @@ protected:
 private:
     // The text members in record field order.
     std::array<CString*, kTextFieldCount> Texts();
-    void StoreCurrent();
+    // False when a field holds a character Windows-1250 cannot: the user has been told, and
+    // nothing is stored, so the question stays on the screen.
+    bool StoreCurrent();
     void ShowCurrent();
 
     UINT m_previousId;

@@ -24,6 +24,14 @@ std::wstring ToWide(const CString& text) {
     return ToWide(static_cast<const char*>(text));
 }
 
+std::wstring WideFromUtf8(const std::string& text) {
+    const int size = static_cast<int>(text.size());
+    const int needed = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, &wide[0], needed);
+    return wide;
+}
+
 CString FromWide(const wchar_t* text, int length) {
     if (text == nullptr || length <= 0)
         return CString();

@@ -10,6 +10,10 @@ class CString;
 std::wstring ToWide(const char* text);
 std::wstring ToWide(const CString& text);
 
-// Characters that Windows-1250 cannot hold become '?'.
+// UTF-8, as the messages about characters outside Windows-1250 come, for the W functions.
+std::wstring WideFromUtf8(const std::string& text);
+
+// Characters that Windows-1250 cannot hold become '?': take outside text only once it is known to
+// fit.
 CString FromWide(const wchar_t* text);
 CString FromWide(const wchar_t* text, int length);

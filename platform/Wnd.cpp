@@ -56,12 +56,17 @@ void CWnd::SetWindowTextA(const char* text) {
 }
 
 CString CWnd::GetWindowTextA() const {
+    const std::wstring text = GetWindowTextW();
+    return FromWide(text.c_str(), static_cast<int>(text.size()));
+}
+
+std::wstring CWnd::GetWindowTextW() const {
     // WM_GETTEXT rather than GetWindowText, which does not read another process's controls.
     const int length = static_cast<int>(::SendMessageW(m_hWnd, WM_GETTEXTLENGTH, 0, 0));
     std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
     const int copied = static_cast<int>(
         ::SendMessageW(m_hWnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data())));
-    return FromWide(buffer.data(), copied);
+    return std::wstring(buffer.data(), static_cast<size_t>(copied));
 }
 
 void CWnd::SetDlgItemTextA(int id, const char* text) {

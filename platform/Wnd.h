@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 class CDataExchange;
 
 class CWnd {
@@ -41,6 +43,9 @@ public:
     // Window helpers; texts are Windows-1250.
     void SetWindowTextA(const char* text);
     CString GetWindowTextA() const;
+    // The text as the window holds it, every character included (typed or pasted text can hold
+    // characters that Windows-1250 cannot).
+    std::wstring GetWindowTextW() const;
     CWnd GetDlgItem(int id) const { return CWnd(::GetDlgItem(m_hWnd, id)); }
     void SetDlgItemTextA(int id, const char* text);
     CString GetDlgItemTextA(int id) const;

@@ -94,6 +94,42 @@ TEST_F(NewTestDialog, RefusesWithTheFirstFailingCheckOnly) {
     }
 }
 
+// A name with a character that Windows-1250 cannot hold gets the message that names it, not the
+// one for names that cannot be file names; it comes first, alone even with a count of 0, and the
+// character is selected in the name field as pasted.
+TEST_F(NewTestDialog, RefusesANameWithACharacterOutsideWindows1250ByNamingIt) {
+    const struct {
+        const wchar_t* name;
+        const std::wstring& message;
+        DWORD start;
+        DWORD end;
+    } cases[] = {
+        {L"Kolik je π", kPiRefused, 9, 10},
+        {L"\U0001F600 test", kEmojiRefused, 0, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.start);
+        MessageBoxScript boxes;
+        boxes.Then(IDOK);
+        CNewTestDlg dlg;
+        HWND dialog = nullptr;
+        const INT_PTR result = Run(dlg, [&](CDialog& d) {
+            dialog = d.m_hWnd;
+            PasteInto(d.GetDlgItem(IDC_TEST_NAME), c.name);
+            d.SetDlgItemTextA(IDC_QUESTION_COUNT, "0");
+            EXPECT_TRUE(Click(d, IDOK));
+            EXPECT_TRUE(ExpectSelected(d, IDC_TEST_NAME, c.start, c.end));
+            RunLater(d, [&d, &c] {
+                EXPECT_TRUE(WindowText(d.GetDlgItem(IDC_TEST_NAME)) == c.name) << "the name as pasted";
+                EXPECT_TRUE(Click(d, IDCANCEL));
+            });
+        });
+        EXPECT_EQ(IDCANCEL, result) << "the refused dialog stayed open";
+        EXPECT_TRUE(OneRefusal(boxes, dialog, c.message));
+    }
+    EXPECT_FALSE(Exists(Folder()));
+}
+
 TEST_F(NewTestDialog, AcceptsNamesOfSpacesOrCzechLettersAndCountsUpToTheLimit) {
     const struct {
         const char* name;

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -252,6 +254,87 @@ TEST_P(QuestionSheet, TextsNeverOutgrowTheirField) {
     EXPECT_EQ(full, records[0].text[FieldQuestion]);
     EXPECT_EQ(tooLong.substr(0, kTextFieldSize - 1), std::string(records[0].text[FieldAnswer1]));
     EXPECT_STREQ("za hranicí", records[0].text[FieldAnswer2]) << "the next field is untouched";
+}
+
+// Text that Windows-1250 cannot hold is refused wherever the sheet takes it (forward, backward,
+// "Dokončit"), in any field: one box, the focus on the character in that field, the question, its
+// record and the paging as they were. Corrected, the text is taken as always.
+TEST_P(QuestionSheet, RefusesCharactersOutsideWindows1250WhereverItTakesTheText) {
+    auto records = FreshRecords(2);
+    records[1] = MakeRecord(2, {"druhá", "a", "b", "c", "d"});
+    const int previous = Previous();
+    const struct {
+        const char* way;
+        int field;
+        const wchar_t* text;
+        int button; // 0 for the backward button
+        SheetState stays;
+        DWORD start;
+    } steps[] = {
+        {"forward", IDC_ANSWER3, L"Kolik je π?", IDC_NEXT, {1, "Další otázka...", false}, 9},
+        {"backward", IDC_QUESTION, L"π", 0, {2, "Dokončit", true}, 0},
+        {"Dokončit", IDC_ANSWER4, L"x π", IDC_NEXT, {2, "Dokončit", true}, 2},
+    };
+    const INT_PTR result = Run(records, [&](CQuestionSheetDlg& d) {
+        for (const auto& step : steps) {
+            SCOPED_TRACE(step.way);
+            if (d.m_current + 1 < step.stays.number) { // on to the step's question
+                EXPECT_TRUE(Click(d, IDC_NEXT));
+            }
+            const QuestionRecord before = records[static_cast<size_t>(d.m_current)];
+            MessageBoxScript boxes;
+            boxes.Then(IDOK);
+            PasteInto(d.GetDlgItem(step.field), step.text);
+            EXPECT_TRUE(Click(d, step.button ? step.button : previous));
+            EXPECT_TRUE(OneRefusal(boxes, d.m_hWnd, kPiRefused));
+            EXPECT_TRUE(ExpectSelected(d, step.field, step.start, step.start + 1));
+            EXPECT_TRUE(ExpectSheet(d, previous, step.stays));
+            EXPECT_EQ(0, std::memcmp(&before, &records[static_cast<size_t>(d.m_current)], sizeof before))
+                << "nothing stored";
+            PasteInto(d.GetDlgItem(step.field), L"pí");
+        }
+        EXPECT_TRUE(Click(d, IDC_NEXT));
+    });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_TRUE(ExpectRecord(records[0], {"", "", "", "pí", ""}, 0));
+    EXPECT_TRUE(ExpectRecord(records[1], {"pí", "a", "b", "c", "pí"}, 2));
+}
+
+// One box names every such character, an emoji as the one character it is (U+1F600, both halves
+// of its surrogate pair selected); the first field in tab order that holds one takes the focus.
+TEST_P(QuestionSheet, OneBoxNamesEveryCharacterAndSelectsTheFirst) {
+    const std::wstring both = L"Znaky „α“ (U+03B1) a „≤“ (U+2264) nelze do testu uložit, protože je kódování "
+                              L"Windows-1250 neobsahuje. Nahraďte je prosím jinými znaky.";
+    const struct {
+        std::vector<std::pair<int, const wchar_t*>> pasted;
+        const std::wstring& message;
+        int field;
+        DWORD start;
+        DWORD end;
+    } cases[] = {
+        {{{IDC_ANSWER2, L"Úsměv \U0001F600!"}}, kEmojiRefused, IDC_ANSWER2, 6, 8},
+        {{{IDC_QUESTION, L"Která nerovnost platí?"}, {IDC_ANSWER4, L"x ≤ y"}, {IDC_ANSWER1, L"2α"}},
+         both,
+         IDC_ANSWER1,
+         1,
+         2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        MessageBoxScript boxes;
+        boxes.Then(IDOK).Then(IDYES);
+        auto records = FreshRecords(1);
+        const INT_PTR result = Run(records, [&](CQuestionSheetDlg& d) {
+            for (const auto& paste : c.pasted)
+                PasteInto(d.GetDlgItem(paste.first), paste.second);
+            EXPECT_TRUE(Click(d, IDC_NEXT));
+            EXPECT_TRUE(OneRefusal(boxes, d.m_hWnd, c.message));
+            EXPECT_TRUE(ExpectSelected(d, c.field, c.start, c.end));
+            EXPECT_TRUE(Click(d, IDCANCEL));
+        });
+        EXPECT_EQ(IDCANCEL, result) << "Dokončit did not end the sheet";
+        EXPECT_TRUE(ExpectRecord(records[0], {"", "", "", "", ""}, 0));
+    }
 }
 
 // A sheet given no records has nothing to show or store: it ends at once with Cancel.

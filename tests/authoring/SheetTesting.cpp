@@ -68,3 +68,26 @@ void TypeInto(const CWnd& control, const char* text) {
     SendMessageW(control, EM_SETSEL, 0, -1);
     SendMessageW(control, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
 }
+
+void PasteInto(const CWnd& control, const std::wstring& text) {
+    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+::testing::AssertionResult OneRefusal(const MessageBoxScript& boxes, HWND dialog, const std::wstring& text) {
+    ::testing::AssertionResult one = OneBox(boxes, text, "Chyba", MB_OK | MB_ICONSTOP);
+    if (one && boxes.Shown()[0].owner != dialog)
+        return ::testing::AssertionFailure() << "the box is not owned by the dialog";
+    return one;
+}
+
+::testing::AssertionResult ExpectSelected(const CWnd& dialog, int id, DWORD start, DWORD end) {
+    const HWND field = dialog.GetDlgItem(id);
+    if (GetFocus() != field)
+        return ::testing::AssertionFailure() << "the focus is not in field " << id;
+    DWORD selStart = 0, selEnd = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
+    if (selStart != start || selEnd != end)
+        return ::testing::AssertionFailure() << "field " << id << " has " << selStart << ".." << selEnd
+                                             << " selected, expected " << start << ".." << end;
+    return ::testing::AssertionSuccess();
+}

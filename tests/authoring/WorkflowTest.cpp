@@ -10,8 +10,10 @@
 #include "platform/Text.h"
 #include "platform/WinApp.h"
 #include "res/resource.h"
+#include "storage/Cp1250.h"
 #include "tests/authoring/SheetTesting.h"
 #include "tests/support/MessageBoxScript.h"
+#include "tests/support/SheetFields.h"
 #include "tests/support/TestFolderCase.h"
 
 #include <gtest/gtest.h>
@@ -133,6 +135,65 @@ TEST_F(Workflow, NewTestWritesWhatWasTypedInQuestionOrder) {
     PutQuestion(expected, MakeRecord(3, {"\x8Elu\x9Dou\xE8k\xFD k\xF9\xF2?", "ano", "ne", "", "snad"}));
     EXPECT_EQ(expected, ReadBytes(TestFileOf("Zkouška 1")));
     ExpectSuccess(boxes, "Test byl úspěšně vytvořen!");
+}
+
+// Every character that Windows-1250 holds (all but its control characters) is typed into every
+// field and stored as its byte of that code page, whatever the system's code page.
+TEST_F(Workflow, EveryCharacterOfWindows1250IsStoredAsItsByte) {
+    std::string bytes;
+    std::wstring characters;
+    for (int byte = 0x20; byte < 0x100; ++byte) {
+        if (Cp1250::IsControl(static_cast<uint8_t>(byte)))
+            continue;
+        bytes += static_cast<char>(byte);
+        characters += static_cast<wchar_t>(Cp1250::ToUnicode(static_cast<uint8_t>(byte)));
+    }
+    MessageBoxScript boxes;
+    boxes.Then(IDOK);
+    const Script sheet = [&characters](CDialog& d) {
+        for (int id : kSheetFields)
+            PasteInto(d.GetDlgItem(id), characters);
+        EXPECT_TRUE(Click(d, IDC_NEXT));
+    };
+    Drive({{IDD_NEW_TEST, NameStep("Všechny znaky", "1")}, {IDD_CREATE_QUESTIONS, sheet}});
+    NewTestWorkflow(panel);
+    ExpectSuccess(boxes, "Test byl úspěšně vytvořen!");
+    EXPECT_EQ(FileOf({MakeRecord(0, {bytes, bytes, bytes, bytes, bytes})}),
+              ReadBytes(TestFileOf("Všechny znaky")));
+}
+
+// A character that Windows-1250 cannot hold stops "Dokončit": no success is claimed, and a new
+// test cancelled then leaves no file and no folder, an edited one its file byte for byte.
+TEST_F(Workflow, ACharacterOutsideWindows1250IsNeverSaved) {
+    const Script refuseThenCancel = [](CDialog& d) {
+        auto& sheet = static_cast<CQuestionSheetDlg&>(d);
+        while (sheet.m_current + 1 < sheet.m_count)
+            EXPECT_TRUE(Click(d, IDC_NEXT));
+        PasteInto(d.GetDlgItem(IDC_ANSWER2), L"Kolik je π na dvě desetinná místa?");
+        EXPECT_TRUE(Click(d, IDC_NEXT));
+        EXPECT_EQ(sheet.m_count - 1, sheet.m_current);
+        EXPECT_TRUE(Click(d, IDCANCEL));
+    };
+    for (bool edit : {false, true}) {
+        SCOPED_TRACE(edit ? "edit" : "new");
+        MessageBoxScript boxes;
+        boxes.Then(IDOK).Then(IDYES);
+        if (edit) {
+            WriteTest("Uložený", StoredTest());
+            Drive({{IDD_EDIT_SELECT, PickStep("Uložený")}, {IDD_EDIT_QUESTIONS, refuseThenCancel}});
+            EditTestWorkflow(panel);
+        } else {
+            Drive({{IDD_NEW_TEST, NameStep("Pí", "2")}, {IDD_CREATE_QUESTIONS, refuseThenCancel}});
+            NewTestWorkflow(panel);
+            EXPECT_FALSE(Exists(Folder()));
+        }
+        ASSERT_EQ(2u, boxes.Shown().size());
+        EXPECT_TRUE(boxes.Shown()[0].shownText == kPiRefused) << "the refusal first";
+        EXPECT_STREQ(edit ? "Opravdu chcete ukončit editaci testu?" : "Opravdu chcete ukončit tvorbu testu?",
+                     boxes.Shown()[1].text);
+    }
+    EXPECT_EQ(StoredTest(), ReadBytes(TestFileOf("Uložený")));
+    EXPECT_EQ(std::vector<std::wstring>{L"Ulo\u017een\u00fd.tst"}, FolderEntries(Folder()));
 }
 
 TEST_F(Workflow, AcceptingTheNameDialogUnchangedGivesTenQuestionsNamedNovyTest) {

@@ -42,4 +42,17 @@ TEST(Text, CzechRoundTripsThroughARealWindow) {
     SetWindowTextW(window.m_hWnd, mixed);
     EXPECT_STREQ("Zkouška ?", window.GetWindowTextA());
 }
+
+// Outside text keeps every character where it is read wide: a window's text, and UTF-8 (the form
+// of the messages that name characters outside Windows-1250).
+TEST(Text, WideTextKeepsEveryCharacter) {
+    const std::wstring mixed = L"Zkouška π \U0001F600";
+    const std::string utf8 = u8"Zkouška π \U0001F600";
+    CWnd window;
+    ASSERT_TRUE(window.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+    SetWindowTextW(window.m_hWnd, mixed.c_str());
+    EXPECT_TRUE(window.GetWindowTextW() == mixed);
+    EXPECT_TRUE(WideFromUtf8(utf8) == mixed);
+    EXPECT_TRUE(WideFromUtf8("").empty());
+}
 } // namespace
