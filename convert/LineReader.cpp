@@ -2,6 +2,7 @@
 
 #include "convert/Messages.h"
 #include "storage/Cp1250.h"
+#include "storage/Cp1250Check.h"
 
 #include <algorithm>
 #include <cstring>
@@ -161,7 +162,7 @@ bool LineReader::Decode(int64_t& column, std::string& reason, bool& notUtf8) {
         const int held = character < 0xA0 ? -1 : Cp1250::FromUnicode(character);
         if (held < 0) {
             reason =
-                character < 0xA0 ? Messages::ControlCharacter(character) : Messages::NotInCodePage(character);
+                character < 0xA0 ? Messages::ControlCharacter(character) : Cp1250Check::Message(character);
             return false;
         }
         m_line[count++] = static_cast<char>(held);

@@ -38,10 +38,6 @@ const char* const kUseCsv = u8"; formát Aiken jej nepřenese, uložte test jako
 
 } // namespace
 
-std::string Messages::NotInCodePage(char32_t character) {
-    return u8"znak " + CodePoint(character) + u8" nelze uložit do testu (Windows-1250 jej nemá)";
-}
-
 std::string Messages::ControlCharacter(char32_t character) {
     return u8"řídicí znak " + CodePoint(character) + u8" nepatří do textu";
 }

@@ -11,7 +11,6 @@ public:
     // Reading a text file, either format.
     static std::string Utf16() { return u8"soubor je v kódování UTF-16; uložte jej jako UTF-8"; }
     static std::string InvalidUtf8() { return u8"neplatná posloupnost bajtů UTF-8"; }
-    static std::string NotInCodePage(char32_t character);
     static std::string ControlCharacter(char32_t character);
     static std::string TextTooLong(int field);
     static std::string NoQuestion() { return u8"soubor neobsahuje žádnou otázku"; }

@@ -3,7 +3,8 @@
 #include "convert/Messages.h"
 #include "convert/Utf16.h"
 #include "platform/FileSystem.h"
-#include "storage/Cp1250.h"
+#include "platform/Text.h"
+#include "storage/Cp1250Check.h"
 #include "storage/FileExtension.h"
 #include "storage/TestFolder.h"
 #include "storage/TestName.h"
@@ -25,20 +26,17 @@ ConvertOutcome SourceListCommand::Convert(const std::wstring& source) {
 // The test's name is the file's: it must be one the program can list and open, so every character
 // must have its Windows-1250 byte, and the name must pass the name dialog's checks.
 ConvertOutcome SourceListCommand::ToTestFolder(const std::wstring& source, const std::wstring& name) {
-    std::string bytes;
-    for (size_t at = 0, units = 0; at < name.size(); at += units) {
-        const char32_t character = Utf16::At(name, at, units);
-        const int byte = Cp1250::FromUnicode(character);
-        if (byte < 0)
-            return ConvertOutcome::Refused(Utf16::ToUtf8(source), Messages::NameNotInCodePage(character));
-        bytes += static_cast<char>(byte);
-    }
-    if (!IsUsableTestName(bytes.c_str()))
+    const auto misfits = Cp1250Check::Find(std::u16string(name.begin(), name.end()));
+    if (!misfits.empty())
+        return ConvertOutcome::Refused(Utf16::ToUtf8(source),
+                                       Messages::NameNotInCodePage(misfits[0].character));
+    const CString bytes = FromWide(name.c_str()); // every character has its byte
+    if (!IsUsableTestName(bytes))
         return ConvertOutcome::Refused(Utf16::ToUtf8(source), Messages::NotATestName());
     // A folder made for a test that is then refused goes again: a refusal writes nothing.
     const std::wstring folder = TestFolderPath();
     const bool madeFolder = AfxCreateDirectory(folder);
-    ConvertOutcome outcome = ToNewFile(source, BuildTestPath(bytes.c_str()));
+    ConvertOutcome outcome = ToNewFile(source, BuildTestPath(bytes));
     if (madeFolder && outcome.exitCode != ConvertOutcome::kDone)
         RemoveDirectoryW(ExtendedLengthPath(folder).c_str());
     return outcome;

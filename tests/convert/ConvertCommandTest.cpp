@@ -4,6 +4,7 @@
 #include "convert/ConvertCommand.h"
 #include "tests/convert/MemoryFiles.h"
 #include "convert/Messages.h"
+#include "storage/Cp1250Check.h"
 #include "convert/Format.h"
 #include "tests/convert/ConvertTesting.h"
 
@@ -120,7 +121,7 @@ TEST_F(ConvertCommandTest, RefusesWithTheFileLineAndColumn) {
         std::string message;
     } cases[] = {
         {{"order.txt", "out.tst"}, 1, u8"order.txt:3: má tu být možnost B), ne C)"},
-        {{"cyrillic.csv", "out.tst"}, 1, u8"cyrillic.csv:2:3: " + Messages::NotInCodePage(0x444)},
+        {{"cyrillic.csv", "out.tst"}, 1, u8"cyrillic.csv:2:3: " + Cp1250Check::Message(0x444)},
         {{"none.tst", "out.txt"}, 1, u8"none.tst: " + Messages::DamagedTest()},
         {{"missing.csv", "out.tst"}, 1, u8"Soubor missing.csv nebyl nalezen."},
         {{"in.tst", "out.doc"}, 1, u8"out.doc: " + Messages::UnknownFormat()},

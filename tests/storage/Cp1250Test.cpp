@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 TEST(Cp1250, MapsCzechLettersAndPunctuationBothWays) {
@@ -39,5 +43,28 @@ TEST(Cp1250, TellsControlsAndLetters) {
     for (uint8_t byte : {0x31, 0x20, 0x80, 0xA0, 0xD7, 0xF7, 0xFF})
         EXPECT_FALSE(Cp1250::IsLetter(byte)) << int(byte);
 }
+
+#ifdef _WIN32
+// The system's own code page 1250 is the reference the table must match: every byte, and every
+// character of the Basic Multilingual Plane, both ways, with no best-fit look-alikes.
+TEST(Cp1250, MatchesTheSystemsCodePageForEveryByteAndCharacter) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const char narrow = static_cast<char>(byte);
+        wchar_t wide = 0;
+        ASSERT_EQ(1, MultiByteToWideChar(1250, 0, &narrow, 1, &wide, 1)) << byte;
+        EXPECT_EQ(static_cast<char32_t>(wide), Cp1250::ToUnicode(static_cast<uint8_t>(byte))) << byte;
+    }
+    for (char32_t character = 1; character < 0x10000; ++character) {
+        if (character >= 0xD800 && character <= 0xDFFF)
+            continue;
+        const wchar_t wide = static_cast<wchar_t>(character);
+        char narrow = 0;
+        BOOL usedDefault = FALSE;
+        WideCharToMultiByte(1250, WC_NO_BEST_FIT_CHARS, &wide, 1, &narrow, 1, nullptr, &usedDefault);
+        const int expected = usedDefault ? -1 : static_cast<uint8_t>(narrow);
+        EXPECT_EQ(expected, Cp1250::FromUnicode(character)) << std::hex << character;
+    }
+}
+#endif
 
 } // namespace
