@@ -13,3 +13,6 @@ std::wstring ToWide(const CString& text);
 // Characters that Windows-1250 cannot hold become '?'.
 CString FromWide(const wchar_t* text);
 CString FromWide(const wchar_t* text, int length);
+
+// UTF-8, as the portable code's texts are, in Windows-1250.
+CString FromUtf8(const char* text);
