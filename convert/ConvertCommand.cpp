@@ -13,6 +13,13 @@ ConvertOutcome Refused(const std::string& file, const Refusal& refusal) {
     return ConvertOutcome{ConvertOutcome::kRefused, refusal.Describe(file)};
 }
 
+// A test's name is its file's name without the folder and the extension.
+std::string TestName(const std::string& path) {
+    const size_t separator = path.find_last_of("/\\");
+    const std::string file = separator == std::string::npos ? path : path.substr(separator + 1);
+    return file.substr(0, file.find_last_of('.'));
+}
+
 } // namespace
 
 std::optional<FileFormat> ConvertCommand::FormatOf(const std::string& path) {
@@ -29,6 +36,8 @@ std::optional<FileFormat> ConvertCommand::FormatOf(const std::string& path) {
         return FileFormat::Aiken;
     if (extension == "csv")
         return FileFormat::Csv;
+    if (extension == "html" || extension == "htm")
+        return FileFormat::Page;
     return std::nullopt;
 }
 
@@ -53,6 +62,8 @@ ConvertOutcome ConvertCommand::Convert(const std::string& source, const std::str
         return ConvertOutcome::Refused(source, Messages::UnknownFormat());
     if (!to)
         return ConvertOutcome::Refused(target, Messages::UnknownFormat());
+    if (*from == FileFormat::Page)
+        return ConvertOutcome::Refused(source, Messages::PageNotRead());
     if ((*from == FileFormat::TestFile) == (*to == FileFormat::TestFile))
         return ConvertOutcome{ConvertOutcome::kUsage, Messages::OneSideTest()};
     if (!force && m_files.Exists(target))
@@ -74,8 +85,9 @@ ConvertOutcome ConvertCommand::ReadCheckAndSave(const std::string& source, FileF
     if (const std::optional<Refusal> refusal = QuestionFile::CheckExport(to, read.questions))
         return Refused(source, *refusal);
     try {
-        m_files.SaveSafely(target, replace,
-                           [&](ByteSink& sink) { QuestionFile::Write(to, read.questions, sink); });
+        m_files.SaveSafely(target, replace, [&](ByteSink& sink) {
+            QuestionFile::Write(to, read.questions, sink, TestName(source));
+        });
     } catch (const FileAccessError& error) {
         return ConvertOutcome::Refused(target, error.what());
     }

@@ -1,4 +1,4 @@
 #pragma once
-// The three kinds of file the converter moves questions between.
+// The kinds of file the converter moves questions between; a web page is only ever written.
 
-enum class FileFormat { TestFile, Aiken, Csv };
+enum class FileFormat { TestFile, Aiken, Csv, Page };

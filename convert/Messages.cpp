@@ -202,16 +202,20 @@ std::string Messages::SystemError(const std::string& systemText) {
 }
 
 std::string Messages::Usage() {
-    return u8"použití: kvizar-convert ZDROJ CÍL [--force]  (.tst test, .txt Aiken, .csv CSV; "
-           u8"právě jeden z nich je .tst)";
+    return u8"použití: kvizar-convert ZDROJ CÍL [--force]  (.tst test, .txt Aiken, .csv CSV, .html "
+           u8"webová stránka; právě jeden z nich je .tst)";
 }
 
 std::string Messages::UnknownFormat() {
-    return u8"neznámý formát; použijte .tst (test), .txt (Aiken) nebo .csv (CSV)";
+    return u8"neznámý formát; použijte .tst (test), .txt (Aiken), .csv (CSV) nebo .html (webová stránka)";
 }
 
 std::string Messages::OneSideTest() {
     return u8"právě jeden ze souborů musí být test (.tst)";
+}
+
+std::string Messages::PageNotRead() {
+    return u8"webová stránka se jen zapisuje; zdrojem stránky .html je test (.tst)";
 }
 
 std::string Messages::TargetExists() {

@@ -64,6 +64,7 @@ public:
     static std::string Usage();
     static std::string UnknownFormat();
     static std::string OneSideTest();
+    static std::string PageNotRead();
     static std::string TargetExists();
     static std::string Converted(int32_t count, const std::string& target);
 

@@ -4,8 +4,10 @@
 #include "convert/ChunkBuffer.h"
 #include "storage/Cp1250.h"
 #include "convert/CsvWriter.h"
+#include "convert/HtmlPage.h"
 #include "convert/Messages.h"
 #include "convert/TextFileReader.h"
+#include "convert/Utf8Output.h"
 #include "storage/TestFileDecoder.h"
 #include "storage/TestFileEncoder.h"
 
@@ -73,7 +75,8 @@ ReadResult QuestionFile::Read(FileFormat format, ByteSource& source) {
 }
 
 std::optional<Refusal> QuestionFile::CheckExport(FileFormat format, const QuestionArray& questions) {
-    if (format == FileFormat::TestFile)
+    // The page shows any text and judges a missing right answer as the program does.
+    if (format == FileFormat::TestFile || format == FileFormat::Page)
         return std::nullopt;
     const ControlTable controls = MakeControlTable();
     for (int32_t i = 0; i < questions.Count(); ++i) {
@@ -86,7 +89,8 @@ std::optional<Refusal> QuestionFile::CheckExport(FileFormat format, const Questi
     return std::nullopt;
 }
 
-void QuestionFile::Write(FileFormat format, const QuestionArray& questions, ByteSink& sink) {
+void QuestionFile::Write(FileFormat format, const QuestionArray& questions, ByteSink& sink,
+                         const std::string& testName) {
     switch (format) {
     case FileFormat::TestFile:
         WriteTestFile(questions, sink);
@@ -97,5 +101,11 @@ void QuestionFile::Write(FileFormat format, const QuestionArray& questions, Byte
     case FileFormat::Csv:
         CsvWriter::Write(questions, sink);
         break;
+    case FileFormat::Page: {
+        Utf8Output out(sink);
+        HtmlPage::Write(questions, testName, out);
+        out.Flush();
+        break;
+    }
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Questions in and out of each of the three formats: the one place that knows which reader and
+// Questions in and out of each format: the one place that knows which reader and
 // writer serve which format, and what every export must check first.
 
 #include "convert/ByteSink.h"
@@ -8,6 +8,7 @@
 #include "convert/ReadResult.h"
 
 #include <optional>
+#include <string>
 
 class QuestionFile {
 public:
@@ -17,6 +18,8 @@ public:
     // The first question the format cannot carry, or nothing: checked before a byte is written.
     static std::optional<Refusal> CheckExport(FileFormat format, const QuestionArray& questions);
 
-    // Writes questions that passed CheckExport. Throws FileAccessError when the sink cannot take them.
-    static void Write(FileFormat format, const QuestionArray& questions, ByteSink& sink);
+    // Writes questions that passed CheckExport; only a page shows the test's name (UTF-8). Throws
+    // FileAccessError when the sink cannot take them.
+    static void Write(FileFormat format, const QuestionArray& questions, ByteSink& sink,
+                      const std::string& testName = std::string());
 };

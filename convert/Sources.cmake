@@ -6,6 +6,7 @@ set(KVIZAR_CONVERT_SOURCES
     ConvertCommand.cpp
     CsvReader.cpp
     CsvWriter.cpp
+    HtmlPage.cpp
     MemorySource.cpp
     Messages.cpp
     QuestionCollector.cpp

@@ -62,13 +62,9 @@ TEST_F(ConvertCommandTest, TakesEachFormatByItsExtensionInAnyCase) {
         const char* path;
         std::optional<FileFormat> format;
     } cases[] = {
-        {"a.TST", FileFormat::TestFile},
-        {"b.Txt", FileFormat::Aiken},
-        {"dir.x/c.cSv", FileFormat::Csv},
-        {"d.tst.bak", std::nullopt},
-        {"dir.txt/e", std::nullopt},
-        {"dir.csv\\f", std::nullopt},
-        {"g", std::nullopt},
+        {"a.TST", FileFormat::TestFile},    {"b.Txt", FileFormat::Aiken}, {"dir.x/c.cSv", FileFormat::Csv},
+        {"Zeměpis.html", FileFormat::Page}, {"h.HTM", FileFormat::Page},  {"d.tst.bak", std::nullopt},
+        {"dir.txt/e", std::nullopt},        {"dir.csv\\f", std::nullopt}, {"g", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.format, ConvertCommand::FormatOf(c.path)) << c.path;
@@ -110,6 +106,19 @@ TEST_F(ConvertCommandTest, KeepsATargetMadeDuringTheConversionUnlessForced) {
     EXPECT_EQ(kWorkedTest, files.files["out.tst"]);
 }
 
+// A test becomes a page named after the test file, whatever its answers; a page becomes nothing.
+TEST_F(ConvertCommandTest, MakesAPageOfATestUnderTheTestsName) {
+    QuestionRecord unanswered = kWorkedRecord;
+    unanswered.correct = -1;
+    MemorySink test;
+    QuestionFile::Write(FileFormat::TestFile, ArrayOf({kWorkedRecord, unanswered}), test);
+    files.files[u8"dir.x/Zeměpis.tst"] = std::string(test.bytes.begin(), test.bytes.end());
+    ConvertOutcome outcome = Run({u8"dir.x/Zeměpis.tst", "page.html"});
+    EXPECT_EQ(0, outcome.exitCode);
+    EXPECT_EQ(Messages::Converted(2, "page.html"), outcome.message);
+    EXPECT_NE(std::string::npos, files.files["page.html"].find(u8"<title>Kvizar 2004 - Zeměpis</title>"));
+}
+
 TEST_F(ConvertCommandTest, RefusesWithTheFileLineAndColumn) {
     files.files["in.tst"] = kWorkedTest;
     files.files["order.txt"] = "Q\nA) a\nC) c\n";
@@ -127,6 +136,8 @@ TEST_F(ConvertCommandTest, RefusesWithTheFileLineAndColumn) {
         {{"in.tst", "out.doc"}, 1, u8"out.doc: " + Messages::UnknownFormat()},
         {{"in.tst", "out.tst"}, 2, Messages::OneSideTest()},
         {{"order.txt", "out.csv"}, 2, Messages::OneSideTest()},
+        {{"order.txt", "out.html"}, 2, Messages::OneSideTest()},
+        {{"page.html", "out.tst"}, 1, u8"page.html: " + Messages::PageNotRead()},
         {{"in.tst"}, 2, Messages::Usage()},
         {{"in.tst", "a.csv", "b.csv"}, 2, Messages::Usage()},
     };
