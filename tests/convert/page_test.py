@@ -198,15 +198,15 @@ def run_hostile(page):
     texts = HOSTILE[0][0]
     expect_question(page, 1, texts, 2)
     ActionChains(page.driver).move_to_element(page.options()[2]).perform()
+    structure = page.driver.execute_script(
+        "return [document.scripts.length, document.getElementsByTagName('b').length,"
+        " document.querySelectorAll('[onmouseover]').length]")
+    check(structure == [2, 0, 0], "the texts made no element: scripts, <b>, onmouseover = %r" % structure)
     answer(page, 0, "Špatně, správná odpověď je: " + texts[2] + "!")
     expect_question(page, 2, HOSTILE[1][0], 2)
     answer(page, 0, "Špatně, správná odpověď je: !")
     check(page.text("rate") == "Úspěšnost: 0.00 %" and page.text("verdict") == "Hrůza.....!",
           "no right answer: " + page.text("rate"))
-    structure = page.driver.execute_script(
-        "return [document.scripts.length, document.getElementsByTagName('b').length,"
-        " document.querySelectorAll('[onmouseover]').length]")
-    check(structure == [2, 0, 0], "the texts made no element: scripts, <b>, onmouseover = %r" % structure)
     check(page.no_alert(), "no alert ran")
 
 
