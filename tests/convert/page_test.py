@@ -150,6 +150,25 @@ def answer(page, option, expected_message):
     check(page.message() is None, "OK closes the judging")
 
 
+def answer_by_keyboard(page):
+    """Arrows choose, Tab goes on to Storno and the answer button, Space presses it, Enter takes OK;
+    whatever has the focus shows it."""
+    page.options()[2].find_element(By.XPATH, "..").click()
+    page.key(Keys.ARROW_UP + Keys.ARROW_UP)
+    check(page.checked() == [True, False, False, False] and page.focused_id() == "option0",
+          "the arrows move the choice")
+    for expected in ("cancel", "next"):
+        page.key(Keys.TAB)
+        check(page.focused_id() == expected, "Tab reaches %s, not %s" % (expected, page.focused_id()))
+        outline = page.driver.execute_script(
+            "const s = getComputedStyle(document.activeElement); return [s.outlineStyle, s.outlineWidth]")
+        check(outline == ["solid", "3px"], "the focus on %s shows: %r" % (expected, outline))
+    page.key(Keys.SPACE)
+    check(page.message() == "Správná odpověď!", "Space answers: %r" % page.message())
+    page.key(Keys.ENTER)
+    check(page.message() is None, "Enter takes the focused OK")
+
+
 def run_geography(page, name):
     """A whole run: the quiz, its judging, Storno asked and refused, Enter ignored, the results."""
     count = len(GEOGRAPHY)
@@ -174,7 +193,7 @@ def run_geography(page, name):
     answer(page, 1, "Špatně, správná odpověď je: Bratislava!")
 
     expect_question(page, 3, GEOGRAPHY[2][0], count)
-    answer(page, 0, "Správná odpověď!")
+    answer_by_keyboard(page)
     check(page.visible("results") and not page.visible("quiz"), "the last answer shows the results")
     check(page.text("caption") == "Výsledky testu", "results caption " + page.text("caption"))
     check(page.text("name") == "Název testu: " + name, "name line " + page.text("name"))
