@@ -30,8 +30,10 @@ ConvertOutcome ConvertCommand::Run(const std::vector<std::string>& arguments) {
 ConvertOutcome ConvertCommand::Convert(const std::string& source, const std::string& target, bool force) {
     const Format* from = FormatOf(source);
     const Format* to = FormatOf(target);
-    if (from == nullptr || from->read == nullptr)
+    if (from == nullptr)
         return ConvertOutcome::Refused(source, Messages::UnknownFormat());
+    if (from->read == nullptr)
+        return ConvertOutcome::Refused(source, Messages::PageNotRead());
     if (to == nullptr)
         return ConvertOutcome::Refused(target, Messages::UnknownFormat());
     if ((from == &kTestFileFormat) == (to == &kTestFileFormat))

@@ -2,6 +2,7 @@
 
 #include "convert/AikenFormat.h"
 #include "convert/CsvFormat.h"
+#include "convert/HtmlPage.h"
 #include "convert/Messages.h"
 #include "storage/Cp1250.h"
 #include "storage/FileExtension.h"
@@ -27,7 +28,7 @@ void WriteTest(const QuestionArray& questions, const std::string&, ByteSink& sin
                               [&sink](const uint8_t* data, size_t size) { sink.Write(data, size); });
 }
 
-const Format* const kFormats[] = {&kTestFileFormat, &kAikenFormat, &kCsvFormat};
+const Format* const kFormats[] = {&kTestFileFormat, &kAikenFormat, &kCsvFormat, &kHtmlPageFormat};
 
 } // namespace
 

@@ -60,11 +60,14 @@ public:
 
     // The command.
     static std::string Usage() {
-        return u8"použití: kvizar-convert ZDROJ CÍL [--force] (.tst test, .txt Aiken, .csv CSV; "
-               u8"právě jeden z nich je .tst)";
+        return u8"použití: kvizar-convert ZDROJ CÍL [--force]  (.tst test, .txt Aiken, .csv CSV, .html "
+               u8"webová stránka; právě jeden z nich je .tst)";
     }
     static std::string UnknownFormat() {
-        return u8"neznámý formát; použijte .tst (test), .txt (Aiken) nebo .csv (CSV)";
+        return u8"neznámý formát; použijte .tst (test), .txt (Aiken), .csv (CSV) nebo .html (webová stránka)";
+    }
+    static std::string PageNotRead() {
+        return u8"webová stránka se jen zapisuje; zdrojem stránky .html je test (.tst)";
     }
     static std::string OneSideTest() { return u8"právě jeden ze souborů musí být test (.tst)"; }
     static std::string TargetExists() { return u8"soubor už existuje; přepsat jej dovolí volba --force"; }
@@ -72,7 +75,8 @@ public:
 
     // The Windows program's own: files dropped onto it, and its console window.
     static std::string DropUsage() {
-        return u8"nebo: kvizar-convert SOUBOR… (z .txt a .csv udělá test ve složce Kvizar vedle programu, "
+        return u8"nebo:    kvizar-convert SOUBOR…  (z .txt a .csv udělá test ve složce Kvizar vedle "
+               u8"programu, "
                u8"z testu .tst soubor .txt ve formátu Aiken vedle něj; soubory lze i přetáhnout na ikonu "
                u8"programu)";
     }

@@ -5,6 +5,7 @@ set(KVIZAR_CONVERT_SOURCES
     ConvertCommand.cpp
     CsvFormat.cpp
     Format.cpp
+    HtmlPage.cpp
     LineParser.cpp
     LineReader.cpp
     Messages.cpp

@@ -46,3 +46,10 @@ CString FromWide(const wchar_t* text, int length) {
 CString FromWide(const wchar_t* text) {
     return text ? FromWide(text, static_cast<int>(std::wcslen(text))) : CString();
 }
+
+CString FromUtf8(const char* text) {
+    const int needed = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, &wide[0], needed);
+    return FromWide(wide.c_str());
+}

@@ -17,3 +17,6 @@ std::wstring WideFromUtf8(const std::string& text);
 // fit.
 CString FromWide(const wchar_t* text);
 CString FromWide(const wchar_t* text, int length);
+
+// UTF-8, as the portable code's texts are, in Windows-1250.
+CString FromUtf8(const char* text);

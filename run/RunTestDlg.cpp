@@ -1,8 +1,10 @@
 #include "run/RunTestDlg.h"
 
 #include "platform/DataExchange.h"
+#include "platform/Text.h"
 #include "platform/WinApp.h"
 #include "res/resource.h"
+#include "run/Scoring.h"
 
 namespace {
 const char kFinishCaption[] = "Dokončit test";
@@ -80,13 +82,13 @@ void CRunTestDlg::Judge() {
     const int correct = m_questions[m_current].correct;
     const bool valid = correct >= 0 && correct < kOptionCount;
     if (valid && m_selected == correct) {
-        MessageBoxA("Správná odpověď!", AfxGetAppName(), MB_OK | MB_ICONINFORMATION);
+        MessageBoxA(FromUtf8(Scoring::kRightAnswer), AfxGetAppName(), MB_OK | MB_ICONINFORMATION);
         ++m_correct;
         return;
     }
     const CString rightOption = valid ? GetDlgItemTextA(IDC_OPTION1 + correct) : CString();
-    MessageBoxA("Špatně, správná odpověď je: " + rightOption + "!", AfxGetAppName(),
-                MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(FromUtf8(Scoring::kWrongAnswer) + rightOption + FromUtf8(Scoring::kWrongAnswerEnd),
+                AfxGetAppName(), MB_OK | MB_ICONEXCLAMATION);
     ++m_wrong;
 }
 

@@ -1,13 +1,18 @@
 #pragma once
-// The numbers behind the results window: the success rate, its line of text, its colour and the
-// verdict of its band. Plain functions, so the bands can be checked without a window.
+// The results window's numbers and texts in the program's own terms: Windows-1250 text and
+// COLORREF colours, taken from the one table in Scoring.
 
 #include "platform/String.h"
+#include "run/Scoring.h"
 
 #include <windows.h>
 
-constexpr COLORREF kPassColour = RGB(0, 128, 0);
-constexpr COLORREF kFailColour = RGB(255, 0, 0);
+constexpr COLORREF ToColorRef(Rgb colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+constexpr COLORREF kPassColour = ToColorRef(Scoring::kPassColour);
+constexpr COLORREF kFailColour = ToColorRef(Scoring::kFailColour);
 
 // correct / count x 100 in double precision, the division first: all answers right give exactly
 // 100.0. A count below 1 has no rate and gives 0.0.
@@ -21,4 +26,4 @@ COLORREF RateColour(double percent);
 
 // The verdict of the band that holds percent; every bound belongs to the higher band, and only
 // exactly 100.0 is the top one. Compared on the double, not on its rounded text.
-const char* Verdict(double percent);
+CString Verdict(double percent);

@@ -6,6 +6,8 @@ set -euo pipefail
 
 packages=(cmake g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils fonts-wine fonts-liberation
           imagemagick clang libclang-rt-14-dev googletest libgtest-dev locales python3 nsis zip unzip)
+# A caller may name more (the test command, its browser).
+packages+=("$@")
 
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi

@@ -5,7 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${1:-"$root/build"}
 
-"$root/scripts/setup.sh"
+# Only the tests need a browser: the web page the converter writes runs in headless Chromium.
+"$root/scripts/setup.sh" chromium chromium-driver python3-selenium
 "$root/scripts/build.sh" "$build_dir"
 "$root/scripts/make-prefix.sh" "$build_dir"
 

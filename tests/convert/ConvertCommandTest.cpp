@@ -2,6 +2,7 @@
 // the existing target, and the one line each outcome prints.
 
 #include "convert/ConvertCommand.h"
+#include "convert/HtmlPage.h"
 #include "tests/convert/MemoryFiles.h"
 #include "convert/Messages.h"
 #include "storage/Cp1250Check.h"
@@ -62,13 +63,10 @@ TEST_F(ConvertCommandTest, TakesEachFormatByItsExtensionInAnyCase) {
         const char* path;
         const Format* format;
     } cases[] = {
-        {"a.TST", &kTestFileFormat},
-        {"b.Txt", &kAikenFormat},
-        {"dir.x/c.cSv", &kCsvFormat},
-        {"d.tst.bak", nullptr},
-        {"dir.txt/e", nullptr},
-        {"dir.csv\\f", nullptr},
-        {"g", nullptr},
+        {"a.TST", &kTestFileFormat},  {"b.Txt", &kAikenFormat},
+        {"dir.x/c.cSv", &kCsvFormat}, {u8"Zeměpis.HTML", &kHtmlPageFormat},
+        {"d.tst.bak", nullptr},       {"dir.txt/e", nullptr},
+        {"dir.csv\\f", nullptr},      {"g", nullptr},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.format, FormatOf(c.path)) << c.path;
@@ -110,6 +108,17 @@ TEST_F(ConvertCommandTest, KeepsATargetMadeDuringTheConversionUnlessForced) {
     EXPECT_EQ(kWorkedTest, files.files["out.tst"]);
 }
 
+// A test becomes a page named after the test file, whatever its answers; a page becomes nothing.
+TEST_F(ConvertCommandTest, MakesAPageOfATestUnderTheTestsName) {
+    QuestionRecord unanswered = kWorkedRecord;
+    unanswered.correct = -1;
+    files.files[u8"dir.x/Zeměpis.tst"] = WriteBytes(kTestFileFormat, ArrayOf({kWorkedRecord, unanswered}));
+    ConvertOutcome outcome = Run({u8"dir.x/Zeměpis.tst", "page.html"});
+    EXPECT_EQ(0, outcome.exitCode);
+    EXPECT_EQ(Messages::Converted(2, "page.html"), outcome.message);
+    EXPECT_NE(std::string::npos, files.files["page.html"].find(u8"<title>Kvizar 2004 - Zeměpis</title>"));
+}
+
 TEST_F(ConvertCommandTest, RefusesWithTheFileLineAndColumn) {
     files.files["in.tst"] = kWorkedTest;
     files.files["order.txt"] = "Q\nA) a\nC) c\n";
@@ -127,6 +136,8 @@ TEST_F(ConvertCommandTest, RefusesWithTheFileLineAndColumn) {
         {{"in.tst", "out.doc"}, 1, u8"out.doc: " + Messages::UnknownFormat()},
         {{"in.tst", "out.tst"}, 2, Messages::OneSideTest()},
         {{"order.txt", "out.csv"}, 2, Messages::OneSideTest()},
+        {{"order.txt", "out.html"}, 2, Messages::OneSideTest()},
+        {{"page.html", "out.tst"}, 1, u8"page.html: " + Messages::PageNotRead()},
         {{"in.tst"}, 2, Messages::Usage()},
         {{"in.tst", "a.csv", "b.csv"}, 2, Messages::Usage()},
     };

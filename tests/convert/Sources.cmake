@@ -6,5 +6,6 @@ set(KVIZAR_CONVERT_TEST_SOURCES
     ConvertTesting.cpp
     CsvTest.cpp
     ExportTest.cpp
+    HtmlPageTest.cpp
     TextInputTest.cpp
 )
