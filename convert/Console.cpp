@@ -1,7 +1,7 @@
 #include "convert/Console.h"
 
 #include "convert/Messages.h"
-#include "convert/Utf16.h"
+#include "platform/Text.h"
 
 void Console::WriteLine(DWORD stream, const std::string& line) {
     const HANDLE handle = GetStdHandle(stream);
@@ -9,7 +9,7 @@ void Console::WriteLine(DWORD stream, const std::string& line) {
     DWORD written = 0;
     if (GetConsoleMode(handle, &mode)) {
         // The console's code page may lack Czech letters; its W interface has them all.
-        const std::wstring text = Utf16::FromUtf8(line + "\n");
+        const std::wstring text = WideFromUtf8(line + "\n");
         WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     } else {
         const std::string bytes = line + "\r\n";

@@ -1,7 +1,6 @@
 #include "convert/SourceListCommand.h"
 
 #include "convert/Messages.h"
-#include "convert/Utf16.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "storage/Cp1250Check.h"
@@ -10,8 +9,8 @@
 #include "storage/TestName.h"
 
 ConvertOutcome SourceListCommand::Convert(const std::wstring& source) {
-    const std::string shown = Utf16::ToUtf8(source);
-    if (!Utf16::IsWellFormed(source))
+    const std::string shown = Utf8FromWide(source);
+    if (!IsWellFormedUtf16(source))
         return ConvertOutcome::Refused(shown, Messages::UnpairedSurrogate());
     const Format* format = FormatOf(shown);
     if (format == nullptr || format->read == nullptr)
@@ -28,11 +27,11 @@ ConvertOutcome SourceListCommand::Convert(const std::wstring& source) {
 ConvertOutcome SourceListCommand::ToTestFolder(const std::wstring& source, const std::wstring& name) {
     const auto misfits = Cp1250Check::Find(std::u16string(name.begin(), name.end()));
     if (!misfits.empty())
-        return ConvertOutcome::Refused(Utf16::ToUtf8(source),
+        return ConvertOutcome::Refused(Utf8FromWide(source),
                                        Messages::NameNotInCodePage(misfits[0].character));
     const CString bytes = FromWide(name.c_str()); // every character has its byte
     if (!IsUsableTestName(bytes))
-        return ConvertOutcome::Refused(Utf16::ToUtf8(source), Messages::NotATestName());
+        return ConvertOutcome::Refused(Utf8FromWide(source), Messages::NotATestName());
     // A folder made for a test that is then refused goes again: a refusal writes nothing.
     const std::wstring folder = TestFolderPath();
     const bool madeFolder = AfxCreateDirectory(folder);
@@ -43,8 +42,8 @@ ConvertOutcome SourceListCommand::ToTestFolder(const std::wstring& source, const
 }
 
 ConvertOutcome SourceListCommand::ToNewFile(const std::wstring& source, const std::wstring& target) {
-    const std::string shownTarget = Utf16::ToUtf8(target);
+    const std::string shownTarget = Utf8FromWide(target);
     if (m_files.Exists(shownTarget))
         return ConvertOutcome::Refused(shownTarget, Messages::KeptExisting());
-    return m_command.Convert(Utf16::ToUtf8(source), shownTarget, false);
+    return m_command.Convert(Utf8FromWide(source), shownTarget, false);
 }

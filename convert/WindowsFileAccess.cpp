@@ -1,6 +1,6 @@
 #include "convert/WindowsFileAccess.h"
 
-#include "convert/Utf16.h"
+#include "platform/Text.h"
 #include "platform/FileSystem.h"
 #include "platform/TemporaryFile.h"
 
@@ -10,13 +10,13 @@
 namespace {
 
 std::wstring SystemPath(const std::string& path) {
-    return AfxFullPath(Utf16::FromUtf8(path));
+    return AfxFullPath(WideFromUtf8(path));
 }
 
 // The framework's failure as the core's, naming the file as the user named it.
 FileAccessError Translated(CFileException error, const std::string& path) {
-    error.m_strFileName = Utf16::FromUtf8(path);
-    return FileAccessError(Utf16::ToUtf8(error.GetErrorMessage()));
+    error.m_strFileName = WideFromUtf8(path);
+    return FileAccessError(Utf8FromWide(error.GetErrorMessage()));
 }
 
 class FileSource : public ByteSource {

@@ -5,7 +5,7 @@
 #include "convert/Console.h"
 #include "convert/SourceListCommand.h"
 #include "convert/Messages.h"
-#include "convert/Utf16.h"
+#include "platform/Text.h"
 #include "convert/WindowsFileAccess.h"
 
 #include <algorithm>
@@ -20,7 +20,7 @@ void Print(const ConvertOutcome& outcome) {
 }
 
 bool IsTest(const std::wstring& argument) {
-    return FormatOf(Utf16::ToUtf8(argument)) == &kTestFileFormat;
+    return FormatOf(Utf8FromWide(argument)) == &kTestFileFormat;
 }
 
 // --force, or two names of which exactly one is a test, make the two-argument form; any other list
@@ -35,11 +35,11 @@ bool IsSourceAndTarget(const std::vector<std::wstring>& arguments) {
 int ConvertPair(const std::vector<std::wstring>& arguments) {
     std::vector<std::string> utf8;
     for (const std::wstring& argument : arguments) {
-        if (!Utf16::IsWellFormed(argument)) {
-            Print(ConvertOutcome::Refused(Utf16::ToUtf8(argument), Messages::UnpairedSurrogate()));
+        if (!IsWellFormedUtf16(argument)) {
+            Print(ConvertOutcome::Refused(Utf8FromWide(argument), Messages::UnpairedSurrogate()));
             return ConvertOutcome::kRefused;
         }
-        utf8.push_back(Utf16::ToUtf8(argument));
+        utf8.push_back(Utf8FromWide(argument));
     }
     WindowsFileAccess files;
     const ConvertOutcome outcome = ConvertCommand(files).Run(utf8);

@@ -48,8 +48,25 @@ CString FromWide(const wchar_t* text) {
 }
 
 CString FromUtf8(const char* text) {
-    const int needed = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(needed), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text, -1, &wide[0], needed);
-    return FromWide(wide.c_str());
+    return FromWide(WideFromUtf8(text).c_str());
+}
+
+std::string Utf8FromWide(const std::wstring& text) {
+    const int size = static_cast<int>(text.size());
+    const int needed = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(needed), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, &utf8[0], needed, nullptr, nullptr);
+    return utf8;
+}
+
+bool IsWellFormedUtf16(const std::wstring& text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool lead = text[i] >= 0xD800 && text[i] <= 0xDBFF;
+        const bool paired = lead && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        if (paired)
+            ++i;
+        else if (text[i] >= 0xD800 && text[i] <= 0xDFFF)
+            return false;
+    }
+    return true;
 }
