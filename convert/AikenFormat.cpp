@@ -152,6 +152,9 @@ std::optional<std::string> Check(const QuestionRecord& record, int32_t number) {
             return Messages::BlanksForAiken(number, field);
     }
     const char* question = record.text[FieldQuestion];
+    // Moodle skips a line shorter than two bytes: one ASCII character (a Czech one takes two).
+    if (TextFieldLength(question) == 1 && static_cast<uint8_t>(question[0]) < 0x80)
+        return Messages::QuestionTooShortForMoodle(number);
     if (IsOptionPrefix(std::string_view(question, TextFieldLength(question))) ||
         std::strncmp(question, kAnswerTag, kAnswerTagLength) == 0)
         return Messages::QuestionReadsAsLine(number);

@@ -14,6 +14,8 @@ std::string TestNameOf(const std::string& path) {
 } // namespace
 
 ConvertOutcome ConvertCommand::Run(const std::vector<std::string>& arguments) {
+    if (arguments.size() == 1 && IsHelp(arguments[0]))
+        return ConvertOutcome{ConvertOutcome::kDone, Messages::Usage()};
     std::vector<std::string> files;
     bool force = false;
     for (const std::string& argument : arguments) {
@@ -57,5 +59,8 @@ ConvertOutcome ConvertCommand::ReadCheckAndSave(const std::string& source, const
     const std::string name = TestNameOf(&from == &kTestFileFormat ? source : target);
     if (!m_files.SaveSafely(target, replace, [&](ByteSink& sink) { to.write(read.questions, name, sink); }))
         return ConvertOutcome::Refused(target, Messages::TargetExists());
-    return ConvertOutcome{ConvertOutcome::kDone, Messages::Converted(read.questions.Count(), target)};
+    const std::string header =
+        read.skippedHeader ? Messages::SkippedHeader(*read.skippedHeader) : std::string();
+    return ConvertOutcome{ConvertOutcome::kDone,
+                          Messages::Converted(read.questions.Count(), target) + header};
 }

@@ -30,6 +30,11 @@ public:
     // "SOURCE TARGET [--force]": the arguments after the program's name, in UTF-8.
     ConvertOutcome Run(const std::vector<std::string>& arguments);
 
+    // "--help", "-h" or "/?": the usage, as an answer.
+    static bool IsHelp(const std::string& argument) {
+        return argument == "--help" || argument == "-h" || argument == "/?";
+    }
+
     // Converts one file into another (both named as the user named them).
     ConvertOutcome Convert(const std::string& source, const std::string& target, bool force);
 

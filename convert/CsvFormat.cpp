@@ -14,19 +14,111 @@ namespace {
 
 constexpr size_t kRefused = std::string_view::npos;
 
-// 0..3 for "A".."D" or "1".."4", else -1.
+// 0..3 for "A".."D", "a".."d" (as a teacher types them) or "1".."4", else -1.
 int AnswerIndex(std::string_view answer) {
     if (answer.size() != 1)
         return -1;
-    if (answer[0] >= 'A' && answer[0] <= 'D')
-        return answer[0] - 'A';
-    if (answer[0] >= '1' && answer[0] <= '4')
-        return answer[0] - '1';
+    for (const char first : {'A', 'a', '1'})
+        if (answer[0] >= first && answer[0] <= first + 3)
+            return answer[0] - first;
     return -1;
 }
 
-// The more frequent of ';' and ',' outside quotes on the first line.
-char DelimiterOf(std::string_view line) {
+class CsvParser : public LineParser {
+public:
+    using LineParser::LineParser;
+
+    bool Parse(std::string_view line, int64_t number, bool ended) override;
+
+protected:
+    bool FinishText() override;
+
+private:
+    // Reads a row's cells into m_cells; returns how many, or -1 once refused (unless probing).
+    int64_t ReadRow(std::string_view line, int64_t number, bool ended);
+    // Reads the cell that starts at `at` into cell; returns where it ends (at a delimiter or the
+    // line's end), or kRefused. A tab is trimmed off the answer, but in a text it is a control.
+    size_t ReadCell(std::string_view line, size_t at, std::string& cell, bool text, int64_t number,
+                    bool ended);
+    size_t ReadQuoted(std::string_view line, size_t at, std::string& cell, bool text, int64_t number,
+                      bool ended);
+    size_t Fail(int64_t number, size_t column, const std::string& reason);
+    // How many cells the line has with delimiter, and whether all of them are empty.
+    int64_t Probe(std::string_view line, char delimiter, bool& empty);
+    char DelimiterOf(std::string_view line);
+    bool IsHeader(int64_t cells) const;
+    bool StoreRow(int64_t number);
+
+    char m_delimiter = 0; // found on the first row that is not empty
+    bool m_probing = false;
+    bool m_firstRow = true;
+    int64_t m_headerLine = 0;
+    std::string m_cells[6]; // the five texts, then the last cell of the row, whatever its number
+    bool m_anyText = false; // some cell of the row holds something
+    QuestionRecord m_record{};
+};
+
+bool CsvParser::Parse(std::string_view line, int64_t number, bool ended) {
+    // Rows of empty cells, such as a spreadsheet saves past its data or between blocks, say nothing.
+    if (m_delimiter == 0) {
+        bool emptyBySemicolon = false, emptyByComma = false;
+        Probe(line, ';', emptyBySemicolon);
+        Probe(line, ',', emptyByComma);
+        if (emptyBySemicolon || emptyByComma)
+            return true;
+        m_delimiter = DelimiterOf(line);
+    }
+    const int64_t cells = ReadRow(line, number, ended);
+    if (cells < 0)
+        return false;
+    if (!m_anyText)
+        return true;
+    if (std::exchange(m_firstRow, false) && IsHeader(cells)) {
+        m_headerLine = number;
+        SkipHeader(m_cells[0]);
+        return true;
+    }
+    if (cells != 6)
+        return Refuse(number, 0, Messages::CellCount(cells));
+    return StoreRow(number);
+}
+
+bool CsvParser::FinishText() {
+    return Count() > 0 || m_headerLine == 0 || Refuse(m_headerLine, 0, Messages::OnlyHeader());
+}
+
+int64_t CsvParser::ReadRow(std::string_view line, int64_t number, bool ended) {
+    int64_t cells = 0;
+    m_anyText = false;
+    for (size_t at = 0;; ++at) {
+        std::string& cell = m_cells[std::min<int64_t>(cells, 5)];
+        cell.clear();
+        at = ReadCell(line, at, cell, cells < 5, number, ended);
+        if (at == kRefused)
+            return -1;
+        m_anyText = m_anyText || !cell.empty();
+        ++cells;
+        if (at == line.size())
+            return cells;
+    }
+}
+
+int64_t CsvParser::Probe(std::string_view line, char delimiter, bool& empty) {
+    m_delimiter = delimiter;
+    m_probing = true;
+    const int64_t cells = ReadRow(line, 0, true);
+    m_probing = false;
+    m_delimiter = 0;
+    empty = cells > 0 && !m_anyText;
+    return cells;
+}
+
+// The one that makes the row six cells; where both or neither do, the more frequent outside quotes.
+char CsvParser::DelimiterOf(std::string_view line) {
+    bool empty = false;
+    const bool bySemicolon = Probe(line, ';', empty) == 6, byComma = Probe(line, ',', empty) == 6;
+    if (bySemicolon != byComma)
+        return bySemicolon ? ';' : ',';
     bool quoted = false;
     int64_t semicolons = 0, commas = 0;
     for (const char c : line) {
@@ -37,50 +129,10 @@ char DelimiterOf(std::string_view line) {
     return commas > semicolons ? ',' : ';';
 }
 
-class CsvParser : public LineParser {
-public:
-    using LineParser::LineParser;
-
-    bool Parse(std::string_view line, int64_t number, bool ended) override;
-
-protected:
-    bool FinishText() override { return true; }
-
-private:
-    // Reads the cell that starts at `at` into cell; returns where it ends (at a delimiter or the
-    // line's end), or kRefused. A tab is trimmed off the answer, but in a text it is a control.
-    size_t ReadCell(std::string_view line, size_t at, std::string& cell, bool text, int64_t number,
-                    bool ended);
-    size_t ReadQuoted(std::string_view line, size_t at, std::string& cell, bool text, int64_t number,
-                      bool ended);
-    bool IsHeader(int64_t cells) const;
-    bool StoreRow(int64_t number);
-
-    char m_delimiter = 0; // found on the first line
-    bool m_firstRow = true;
-    std::string m_cells[6]; // the five texts, then the last cell of the row, whatever its number
-    QuestionRecord m_record{};
-};
-
-bool CsvParser::Parse(std::string_view line, int64_t number, bool ended) {
-    if (m_delimiter == 0)
-        m_delimiter = DelimiterOf(line);
-    int64_t cells = 0;
-    for (size_t at = 0;; ++at) {
-        std::string& cell = m_cells[std::min<int64_t>(cells, 5)];
-        cell.clear();
-        at = ReadCell(line, at, cell, cells < 5, number, ended);
-        if (at == kRefused)
-            return false;
-        ++cells;
-        if (at == line.size())
-            break;
-    }
-    if (std::exchange(m_firstRow, false) && IsHeader(cells))
-        return true;
-    if (cells != 6)
-        return Refuse(number, 0, Messages::CellCount(cells));
-    return StoreRow(number);
+size_t CsvParser::Fail(int64_t number, size_t column, const std::string& reason) {
+    if (!m_probing)
+        Refuse(number, static_cast<int64_t>(column), reason);
+    return kRefused;
 }
 
 size_t CsvParser::ReadCell(std::string_view line, size_t at, std::string& cell, bool text, int64_t number,
@@ -89,10 +141,8 @@ size_t CsvParser::ReadCell(std::string_view line, size_t at, std::string& cell, 
         return ReadQuoted(line, at, cell, text, number, ended);
     const size_t end = std::min(line.find(m_delimiter, at), line.size());
     const size_t tab = text ? line.find('\t', at) : std::string_view::npos;
-    if (tab < end) {
-        Refuse(number, static_cast<int64_t>(tab) + 1, Messages::ControlCharacter('\t'));
-        return kRefused;
-    }
+    if (tab < end)
+        return Fail(number, tab + 1, Messages::ControlCharacter('\t'));
     cell.append(line.data() + at, end - at);
     return end;
 }
@@ -102,17 +152,11 @@ size_t CsvParser::ReadQuoted(std::string_view line, size_t at, std::string& cell
     const size_t quote = at++;
     for (;;) {
         const size_t stop = line.find_first_of(text ? "\"\t" : "\"", at);
-        if (stop == std::string_view::npos) {
-            if (ended)
-                Refuse(number, static_cast<int64_t>(line.size()) + 1, Messages::LineBreakInCell());
-            else
-                Refuse(number, static_cast<int64_t>(quote) + 1, Messages::UnclosedQuote());
-            return kRefused;
-        }
-        if (line[stop] == '\t') {
-            Refuse(number, static_cast<int64_t>(stop) + 1, Messages::ControlCharacter('\t'));
-            return kRefused;
-        }
+        if (stop == std::string_view::npos)
+            return ended ? Fail(number, line.size() + 1, Messages::LineBreakInCell())
+                         : Fail(number, quote + 1, Messages::UnclosedQuote());
+        if (line[stop] == '\t')
+            return Fail(number, stop + 1, Messages::ControlCharacter('\t'));
         cell.append(line.data() + at, stop - at);
         at = stop + 1;
         // A second quote stands for one; else the cell has ended.
@@ -121,18 +165,18 @@ size_t CsvParser::ReadQuoted(std::string_view line, size_t at, std::string& cell
             ++at;
             continue;
         }
-        if (at < line.size() && line[at] != m_delimiter) {
-            Refuse(number, static_cast<int64_t>(at) + 1, Messages::AfterClosingQuote());
-            return kRefused;
-        }
+        if (at < line.size() && line[at] != m_delimiter)
+            return Fail(number, at + 1, Messages::AfterClosingQuote());
         return at;
     }
 }
 
+// A header's last cell is a word or words of letters ("Správně", "Správná odpověď"), two at least.
 bool CsvParser::IsHeader(int64_t cells) const {
     const std::string_view last = Trimmed(m_cells[std::min<int64_t>(cells - 1, 5)]);
-    return last.size() >= 2 && std::all_of(last.begin(), last.end(),
-                                           [](char c) { return Cp1250::IsLetter(static_cast<uint8_t>(c)); });
+    return last.size() >= 2 && std::all_of(last.begin(), last.end(), [](char c) {
+               return c == ' ' || Cp1250::IsLetter(static_cast<uint8_t>(c));
+           });
 }
 
 bool CsvParser::StoreRow(int64_t number) {
@@ -156,13 +200,10 @@ std::optional<std::string> Check(const QuestionRecord& record, int32_t number) {
     return CheckText(record, number);
 }
 
-// A cell, quoted where it must be, with each quote inside doubled.
+// A text cell, always quoted: a spreadsheet told to take quoted cells as text then keeps "1/2",
+// "0012" and "=1+1" as typed. Each quote inside is doubled.
 void WriteCell(Utf8Output& out, const char* text) {
     const char* end = text + TextFieldLength(text);
-    if (std::find(text, end, ';') == end && std::find(text, end, '"') == end) {
-        out.Text(text, static_cast<size_t>(end - text));
-        return;
-    }
     out.Raw("\"");
     for (const char* quote; (quote = std::find(text, end, '"')) != end; text = quote + 1) {
         out.Text(text, static_cast<size_t>(quote - text));

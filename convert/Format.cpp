@@ -17,10 +17,10 @@ ReadResult ReadTest(ByteSource& source) {
     DecodeResult decoded = DecodeTestFile(
         source.Size(), [&source](uint8_t* buffer, size_t capacity) { return source.Read(buffer, capacity); });
     if (decoded.error == DecodeError::None)
-        return ReadResult{std::nullopt, std::move(decoded.questions)};
+        return ReadResult{std::nullopt, std::move(decoded.questions), std::nullopt};
     const bool tooLarge = decoded.error == DecodeError::OutOfMemory;
     return ReadResult{Refusal{0, 0, tooLarge ? Messages::TestTooLarge() : Messages::DamagedTest()},
-                      QuestionArray()};
+                      QuestionArray(), std::nullopt};
 }
 
 void WriteTest(const QuestionArray& questions, const std::string&, ByteSink& sink) {

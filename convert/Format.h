@@ -14,6 +14,8 @@
 struct ReadResult {
     std::optional<Refusal> refusal;
     QuestionArray questions; // empty when refused
+    // The first cell of a first row taken for a header and skipped (UTF-8): the user is told.
+    std::optional<std::string> skippedHeader;
 };
 
 struct Format {

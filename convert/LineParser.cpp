@@ -42,7 +42,7 @@ bool LineParser::Add(const QuestionRecord& record, int64_t line) {
 
 ReadResult LineParser::Take() {
     if (IsRefused())
-        return ReadResult{m_refusal, QuestionArray()};
+        return ReadResult{m_refusal, QuestionArray(), std::nullopt};
     m_questions.Truncate(m_count);
-    return ReadResult{std::nullopt, std::move(m_questions)};
+    return ReadResult{std::nullopt, std::move(m_questions), m_skippedHeader};
 }

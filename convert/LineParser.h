@@ -3,6 +3,7 @@
 // Windows-1250 bytes (see LineReader), stop at the first refusal, and gather their questions.
 
 #include "convert/Format.h"
+#include "storage/Cp1250.h"
 
 #include <string_view>
 
@@ -25,6 +26,9 @@ public:
 
 protected:
     virtual bool FinishText() = 0;
+    int32_t Count() const { return m_count; }
+    // Tells the user that a first row was skipped as a header; text is its first cell.
+    void SkipHeader(const std::string& text) { m_skippedHeader = Cp1250::ToUtf8(text); }
     // Adds a finished question, refusing on its line when it cannot be taken.
     bool Add(const QuestionRecord& record, int64_t line);
 
@@ -33,6 +37,7 @@ private:
     QuestionArray m_questions;
     int32_t m_count = 0;
     std::optional<Refusal> m_refusal;
+    std::optional<std::string> m_skippedHeader;
 };
 
 // The blanks a line or a cell is trimmed of.

@@ -46,7 +46,7 @@ ReadResult LineReader::Read(ByteSource& source, const MakeParser& makeParser) {
         got += more;
     source.Rewind();
     if (got >= 2 && ((head[0] == 0xFF && head[1] == 0xFE) || (head[0] == 0xFE && head[1] == 0xFF)))
-        return ReadResult{Refusal{0, 0, Messages::Utf16()}, QuestionArray()};
+        return ReadResult{Refusal{0, 0, Messages::Utf16()}, QuestionArray(), std::nullopt};
     const bool mark = got == 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF;
     Encoding encoding = mark ? Encoding::Utf8Certain : Encoding::Utf8;
     for (;;) {

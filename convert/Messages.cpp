@@ -89,6 +89,15 @@ std::string Messages::QuestionReadsAsLine(int32_t question) {
     return Question(question) + u8"text otázky by se četl jako možnost nebo řádek ANSWER:" + kUseCsv;
 }
 
+std::string Messages::SkippedHeader(const std::string& firstCell) {
+    return u8" (první řádek „" + firstCell + u8"“ byl přeskočen jako záhlaví)";
+}
+
+std::string Messages::QuestionTooShortForMoodle(int32_t question) {
+    return Question(question) + u8"Moodle nepřečte otázku kratší než dva znaky; formát Aiken ji nepřenese, "
+                                u8"uložte test jako CSV (.csv)";
+}
+
 std::string Messages::Converted(int32_t count, const std::string& target) {
     return std::to_string(count) + " " +
            Plural(count, u8"otázka uložena", u8"otázky uloženy", u8"otázek uloženo") + u8" do " + target;

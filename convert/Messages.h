@@ -44,6 +44,9 @@ public:
     }
     static std::string UnclosedQuote() { return u8"buňka v uvozovkách nemá uzavírací uvozovku"; }
     static std::string CellCount(int64_t count);
+    static std::string OnlyHeader() { return u8"soubor obsahuje jen záhlaví, žádnou otázku"; }
+    // After the result line: " (první řádek „…“ byl přeskočen jako záhlaví)".
+    static std::string SkippedHeader(const std::string& firstCell);
     static std::string BadRightAnswer() { return u8"správná odpověď musí být A, B, C, D nebo 1 až 4"; }
     static std::string CsvHeader() { return u8"Otázka;A;B;C;D;Správně"; }
 
@@ -57,6 +60,7 @@ public:
     static std::string EmptyForAiken(int32_t question, int field);
     static std::string BlanksForAiken(int32_t question, int field);
     static std::string QuestionReadsAsLine(int32_t question);
+    static std::string QuestionTooShortForMoodle(int32_t question);
 
     // The command.
     static std::string Usage() {

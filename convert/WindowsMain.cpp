@@ -60,10 +60,12 @@ int ConvertEach(const std::vector<std::wstring>& sources) {
     return exitCode;
 }
 
-int ShowUsage() {
-    Console::WriteLine(STD_ERROR_HANDLE, Messages::Usage());
-    Console::WriteLine(STD_ERROR_HANDLE, Messages::DropUsage());
-    return ConvertOutcome::kUsage;
+// Asked for, the usage is the answer (standard output, exit code 0); otherwise a mistake.
+int ShowUsage(bool asked) {
+    const DWORD stream = asked ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE;
+    Console::WriteLine(stream, Messages::Usage());
+    Console::WriteLine(stream, Messages::DropUsage());
+    return asked ? ConvertOutcome::kDone : ConvertOutcome::kUsage;
 }
 
 } // namespace
@@ -74,7 +76,9 @@ int wmain(int argc, wchar_t** argv) {
     // from a terminal (as the build starts it for the sample test) looks alone on its console too.
     if (IsSourceAndTarget(arguments))
         return ConvertPair(arguments);
-    const int exitCode = arguments.empty() ? ShowUsage() : ConvertEach(arguments);
+    if (arguments.size() == 1 && ConvertCommand::IsHelp(Utf8FromWide(arguments[0])))
+        return ShowUsage(true);
+    const int exitCode = arguments.empty() ? ShowUsage(false) : ConvertEach(arguments);
     // Started by Explorer, the window closes with the process: let the user read it first.
     if (Console::IsOwnWindow())
         Console::WaitForEnter();

@@ -34,3 +34,21 @@ bool Cp1250::IsLetter(uint8_t byte) {
     // Latin-1's letters and Latin Extended-A, without the multiplication and division signs.
     return c >= 0xC0 && c <= 0x17F && c != 0xD7 && c != 0xF7;
 }
+
+std::string Cp1250::ToUtf8(std::string_view text) {
+    std::string utf8;
+    for (const char byte : text) {
+        const char32_t c = ToUnicode(static_cast<uint8_t>(byte));
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else if (c < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xE0 | (c >> 12));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return utf8;
+}

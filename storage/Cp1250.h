@@ -4,6 +4,8 @@
 // lookups are inline: the decoder and the writers make one per character of a file.
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 class Cp1250 {
 public:
@@ -25,6 +27,9 @@ public:
         const char32_t c = ToUnicode(byte);
         return c < 0x20 || (c >= 0x7F && c < 0xA0);
     }
+
+    // Windows-1250 text in UTF-8.
+    static std::string ToUtf8(std::string_view text);
 
     // A letter of the English alphabet or one of the code page's accented letters.
     static bool IsLetter(uint8_t byte);

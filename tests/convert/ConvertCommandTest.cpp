@@ -108,6 +108,32 @@ TEST_F(ConvertCommandTest, KeepsATargetMadeDuringTheConversionUnlessForced) {
     EXPECT_EQ(kWorkedTest, files.files["out.tst"]);
 }
 
+// A first row taken for a header is named in the result line, the converter's own header too.
+TEST_F(ConvertCommandTest, NamesAFirstRowSkippedAsAHeader) {
+    const struct {
+        std::string csv;
+        std::string message;
+    } cases[] = {
+        {u8"Hlavní město?;Praha;Brno;Plzeň;Ostrava;AB\nq;a;b;c;d;A\n",
+         u8"1 otázka uložena do out.tst (první řádek „Hlavní město?“ byl přeskočen jako záhlaví)"},
+        {WriteBytes(kCsvFormat, ArrayOf({kWorkedRecord})),
+         u8"1 otázka uložena do out.tst (první řádek „Otázka“ byl přeskočen jako záhlaví)"},
+        {"q;a;b;c;d;A\n", u8"1 otázka uložena do out.tst"},
+    };
+    for (const auto& c : cases) {
+        files.files = {{"in.csv", c.csv}};
+        EXPECT_EQ(c.message, Run({"in.csv", "out.tst"}).message) << c.csv;
+    }
+}
+
+TEST_F(ConvertCommandTest, PrintsItsUsageWhenAskedForHelp) {
+    for (const char* help : {"--help", "-h", "/?"}) {
+        const ConvertOutcome outcome = Run({help});
+        EXPECT_EQ(0, outcome.exitCode) << help;
+        EXPECT_EQ(Messages::Usage(), outcome.message) << help;
+    }
+}
+
 // A test becomes a page named after the test file, whatever its answers; a page becomes nothing.
 TEST_F(ConvertCommandTest, MakesAPageOfATestUnderTheTestsName) {
     QuestionRecord unanswered = kWorkedRecord;

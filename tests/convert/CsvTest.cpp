@@ -28,6 +28,19 @@ TEST(CsvReader, ReadsWhatSpreadsheetsSave) {
             {"header of another word, ','",
              u8"Question,A,B,C,D,Odpověď\nq,a,b,c,d,D\n",
              {MakeRecord(3, {"q", "a", "b", "c", "d"})}},
+            {"the header in words, answers a to d as typed",
+             u8"Otázka;A;B;C;D;Správná odpověď\nq;a;b;c;d;b\nq;a;b;c;d;d\n",
+             {MakeRecord(1, {"q", "a", "b", "c", "d"}), MakeRecord(3, {"q", "a", "b", "c", "d"})}},
+            {"rows of empty cells anywhere: before the header, a spreadsheet's last row, gaps",
+             "\n;;;;;\nQuestion;A;B;C;D;Answer\nq;a;b;c;d;A\n\n\"\";;;;;\r\nr;a;b;c;d;B\n;;;;;\n\n",
+             {MakeRecord(0, {"q", "a", "b", "c", "d"}), MakeRecord(1, {"r", "a", "b", "c", "d"})}},
+            {"';' where only it makes six cells, though ',' is more frequent",
+             u8"Vyjmenuj: Praha, Brno, Plzeň, Ostrava, Liberec, Olomouc, Zlín?;ano;ne;možná;nevím;A\n",
+             {MakeRecord(0, {"Vyjmenuj: Praha, Brno, Plze\xf2, Ostrava, Liberec, Olomouc, Zl\xedn?", "ano",
+                             "ne", "mo\x9en\xe1", "nev\xedm"})}},
+            {"',' where only it makes six cells, though ';' is more frequent",
+             "a; b; c; d; e; f; g?,1,2,3,4,D\n",
+             {MakeRecord(3, {"a; b; c; d; e; f; g?", "1", "2", "3", "4"})}},
             {"texts of 1023 characters",
              long1023 + ";a;" + long1023 + ";c;d;A\n",
              {MakeRecord(0, {long1023, "a", long1023, "c", "d"})}},
@@ -36,23 +49,26 @@ TEST(CsvReader, ReadsWhatSpreadsheetsSave) {
 
 TEST(CsvReader, RefusesRowsItCannotTakeWithTheirLine) {
     const std::string header = u8"Otázka;A;B;C;D;Správně\n";
-    ExpectRefuses(kCsvFormat,
-                  {
-                      {"five cells", header + "q;a;b;c;d;A\nq;a;b;c;A\n", 3, 0, u8"řádek má 5 buněk"},
-                      {"seven cells", "q;a;b;c;d;A;x\n", 1, 0, u8"řádek má 7 buněk"},
-                      {"empty line", "q;a;b;c;d;A\n\nq;a;b;c;d;A\n", 2, 0, u8"řádek má 1 buňku"},
-                      {"answer E", "q;a;b;c;d;E\n", 1, 0, Messages::BadRightAnswer()},
-                      {"answer 5", header + "q;a;b;c;d;5\n", 2, 0, Messages::BadRightAnswer()},
-                      {"empty answer", "q;a;b;c;d;\n", 1, 0, Messages::BadRightAnswer()},
-                      {"answer a", "q;a;b;c;d;a\n", 1, 0, Messages::BadRightAnswer()},
-                      {"text after a closing quote", "\"a\"b;a;b;c;d;A\n", 1, 4, u8"uzavírací uvozovkou"},
-                      {"line break inside quotes", "q;\"a\r\nb\";b;c;d;A\n", 1, 5, u8"zalomení řádku"},
-                      {"quote never closed", "q;a;b;c;d;\"B", 1, 11, u8"nemá uzavírací"},
-                      {"tab in a text", "q;a\tb;b;c;d;A\n", 1, 4, "U+0009"},
-                      {"option of 1024 characters", "q;a;" + std::string(1024, 'b') + ";c;d;A\n", 1, 0,
-                       u8"text možnosti B je delší"},
-                      {"header alone", header, 0, 0, Messages::NoQuestion()},
-                  });
+    ExpectRefuses(
+        kCsvFormat,
+        {
+            {"five cells", header + "q;a;b;c;d;A\nq;a;b;c;A\n", 3, 0, u8"řádek má 5 buněk"},
+            {"seven cells", "q;a;b;c;d;A;x\n", 1, 0, u8"řádek má 7 buněk"},
+            {"a blank cell is no empty cell", "q;a;b;c;d;A\n \n", 2, 0, u8"řádek má 1 buňku"},
+            {"answer E", "q;a;b;c;d;E\n", 1, 0, Messages::BadRightAnswer()},
+            {"answer 5", header + "q;a;b;c;d;5\n", 2, 0, Messages::BadRightAnswer()},
+            {"empty answer", "q;a;b;c;d;\n", 1, 0, Messages::BadRightAnswer()},
+            {"answer e", "q;a;b;c;d;e\n", 1, 0, Messages::BadRightAnswer()},
+            {"text after a closing quote", "\"a\"b;a;b;c;d;A\n", 1, 4, u8"uzavírací uvozovkou"},
+            {"line break inside quotes", "q;\"a\r\nb\";b;c;d;A\n", 1, 5, u8"zalomení řádku"},
+            {"quote never closed", "q;a;b;c;d;\"B", 1, 11, u8"nemá uzavírací"},
+            {"tab in a text", "q;a\tb;b;c;d;A\n", 1, 4, "U+0009"},
+            {"option of 1024 characters", "q;a;" + std::string(1024, 'b') + ";c;d;A\n", 1, 0,
+             u8"text možnosti B je delší"},
+            {"header alone", header, 1, 0, Messages::OnlyHeader()},
+            {"header alone after empty rows", "\n;;;;;\n" + header + ";;;;;\n", 3, 0, Messages::OnlyHeader()},
+            {"empty rows alone", "\n;;;;;\n\n", 0, 0, Messages::NoQuestion()},
+        });
 }
 
 TEST(CsvReader, Takes50000QuestionsAndRefusesOneMore) {

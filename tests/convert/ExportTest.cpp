@@ -16,16 +16,20 @@ namespace {
 TEST(Export, AikenIsWrittenAsMoodleWritesIt) {
     EXPECT_EQ(
         "2+2?\r\nA) 3\r\nB) 4\r\nC) 5\r\nD) 22\r\nANSWER: B\r\n\r\n"
-        "\xc4\x8d?\r\nA) \xe2\x82\xac\r\nB) b\r\nC) c\r\nD) d\r\nANSWER: D\r\n\r\n",
-        WriteBytes(kAikenFormat, ArrayOf({kWorkedRecord, MakeRecord(3, {"\xe8?", "\x80", "b", "c", "d"})})));
+        "\xc4\x8d?\r\nA) \xe2\x82\xac\r\nB) b\r\nC) c\r\nD) d\r\nANSWER: D\r\n\r\n"
+        // One Czech letter is two bytes in UTF-8, which Moodle reads as a question.
+        "\xc4\x8d\r\nA) a\r\nB) b\r\nC) c\r\nD) d\r\nANSWER: A\r\n\r\n",
+        WriteBytes(kAikenFormat, ArrayOf({kWorkedRecord, MakeRecord(3, {"\xe8?", "\x80", "b", "c", "d"}),
+                                          MakeRecord(0, {"\xe8", "a", "b", "c", "d"})})));
 }
 
-TEST(Export, CsvHasMarkHeaderSemicolonsAndQuotesWhereNeeded) {
-    EXPECT_EQ(
-        "\xEF\xBB\xBF"
-        "Ot\xc3\xa1zka;A;B;C;D;Spr\xc3\xa1vn\xc4\x9b\r\n"
-        "\"a;b\";\"say \"\"hi\"\"\";;\xc4\x8d\xe2\x82\xac;x, y;C\r\n",
-        WriteBytes(kCsvFormat, ArrayOf({MakeRecord(2, {"a;b", "say \"hi\"", "", "\xe8\x80", "x, y"})})));
+TEST(Export, CsvHasMarkHeaderSemicolonsAndEveryTextQuoted) {
+    EXPECT_EQ("\xEF\xBB\xBF"
+              "Ot\xc3\xa1zka;A;B;C;D;Spr\xc3\xa1vn\xc4\x9b\r\n"
+              "\"a;b\";\"say \"\"hi\"\"\";\"\";\"\xc4\x8d\xe2\x82\xac\";\"x, y\";C\r\n"
+              "\"1/2\";\"0012\";\"=1+1\";\"a\";\"b\";A\r\n",
+              WriteBytes(kCsvFormat, ArrayOf({MakeRecord(2, {"a;b", "say \"hi\"", "", "\xe8\x80", "x, y"}),
+                                              MakeRecord(0, {"1/2", "0012", "=1+1", "a", "b"})})));
 }
 
 struct ExportRefusal {
@@ -56,6 +60,8 @@ TEST(Export, RefusesWhatTheFormatCannotCarryNamingTheQuestion) {
          u8"jako možnost", true},
         {"question as answer", kAikenFormat, MakeRecord(0, {"ANSWER: A", "a", "b", "c", "d"}),
          u8"řádek ANSWER:", true},
+        {"question of one character", kAikenFormat, MakeRecord(0, {"?", "a", "b", "c", "d"}),
+         u8"otázka 2: Moodle nepřečte otázku kratší než dva znaky", true},
     };
     for (const ExportRefusal& c : cases) {
         SCOPED_TRACE(c.name);

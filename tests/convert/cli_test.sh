@@ -58,6 +58,11 @@ expect 1 expected.tst folder.csv --force
 [ -e folder.csv/inside ] || fail "the folder in the way was changed"
 expect 2 q.tst
 expect 2 q.tst other.tst
+# Asked for, the usage is the answer: standard output and exit code 0.
+for help in --help -h '/?'; do
+    "$convert" "$help" >out.log 2>/dev/null || fail "kvizar-convert $help exited non-zero"
+    grep -q '^použití: kvizar-convert ZDROJ CÍL' out.log || fail "$help printed: $(cat out.log)"
+done
 
 leftovers=$(ls -A | grep -c '^\.kvizar-convert-')
 [ "$leftovers" -eq 0 ] || fail "temporary files left: $(ls -A)"
