@@ -33,9 +33,14 @@ void CheckFitsTheTest(const QuestionArray& questions) {
     }
 }
 
-// The questions written in format must read back the same.
+// The questions written in format must read back the same. Aiken's reader takes a question of one
+// character that Moodle would skip, so its writer may refuse what it read; CSV and the test file
+// must carry everything.
 void CheckRoundTrip(const Format& format, const QuestionArray& questions) {
-    Check(!CheckExport(format, questions), "questions read cannot be written");
+    const bool refused = CheckExport(format, questions).has_value();
+    if (refused && &format == &kAikenFormat)
+        return;
+    Check(!refused, "questions read cannot be written");
     MemorySink sink;
     format.write(questions, "", sink);
     ReadResult again = ReadFrom(format, sink.bytes.data(), sink.bytes.size(), SIZE_MAX);
