@@ -9,6 +9,6 @@ build="${1:-build-native}"
 case "$build" in /*) ;; *) build="$root/$build" ;; esac
 
 cmake -S "$root/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DKVIZAR_SANITIZE=ON \
-      -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+      -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$build" -j2 --target storage_format_native_test convert_native_test kvizar-convert >/dev/null
 exec ctest --test-dir "$build" --output-on-failure

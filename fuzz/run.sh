@@ -10,7 +10,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${KVIZAR_FUZZ_BUILD:-build-fuzz}"
 case "$build" in /*) ;; *) build="$root/$build" ;; esac
 
-cmake -S "$root/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$root/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
 cmake --build "$build" -j2 --target test_file_fuzzer aiken_fuzzer csv_fuzzer >/dev/null
 mkdir -p "$build/findings"
 

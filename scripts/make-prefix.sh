@@ -4,12 +4,15 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh" "$1"
+# One at a time: a second caller waits for the first one's prefix instead of making its own.
+exec 9>"$build_dir/.make-prefix.lock"
+flock 9
 
 # Locales for the Czech (code page 1250) and English (1252) runs; Wine needs a UTF-8 locale to
 # create file names such as Zkouška.tst.
-mkdir -p "$LOCPATH"
+mkdir -p "$build_dir/locale"
 for loc in cs_CZ en_US; do
-    [ -d "$LOCPATH/$loc.UTF-8" ] || localedef -i "$loc" -f UTF-8 "$LOCPATH/$loc.UTF-8" 2>/dev/null || true
+    [ -d "$build_dir/locale/$loc.UTF-8" ] || localedef -i "$loc" -f UTF-8 "$build_dir/locale/$loc.UTF-8" 2>/dev/null || true
 done
 
 # Windows' font metrics: Debian's Wine does not find its own fonts otherwise and draws

@@ -1,26 +1,20 @@
 #!/usr/bin/env bash
-# Builds the program and starts it under Wine. With a display it runs until the user closes it.
-# Without one (no DISPLAY, as on a server or in CI) it starts a private X server, saves a
-# screenshot of the main window and ends the program. Usage: run.sh [SCREENSHOT.png]
+# Builds the program and its sample test and starts it under Wine. With a display it runs until
+# the user closes it. Without one (no DISPLAY, as on a server or in CI) it starts a private X
+# server, saves a screenshot of the main window and ends the program. Usage: run.sh [SCREENSHOT.png]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir="$root/build"
 shot=${1:-"$build_dir/kvizar-main-window.png"}
 
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" "$build_dir"
-"$root/scripts/make-prefix.sh" "$build_dir"
-# Wine needs a UTF-8 locale to create a file named "Zkouška.tst". The caller's own serves when it
-# is one the system has; otherwise the English one compiled into the build folder does. The
-# program itself reads right under any Windows code page.
-caller_charmap=$(locale charmap 2>/dev/null || true)
+# The Wine prefix (10-20 s, once) needs nothing built: it is made while the program builds.
+mkdir -p "$build_dir"
+"$root/scripts/make-prefix.sh" "$build_dir" &
+prefix=$!
+"$root/scripts/build.sh" "$build_dir" kvizar sample_tests
+wait "$prefix"
 source "$root/scripts/wine-env.sh" "$build_dir"
-if [ "$caller_charmap" = UTF-8 ]; then
-    unset LOCPATH
-else
-    unset LC_ALL
-    export LANG=en_US.UTF-8
-fi
 exe="$build_dir/app/kvizar.exe"
 
 # A newcomer can press "Spustit test" at once: the sample test goes beside the exe, but only when

@@ -10,6 +10,7 @@ out_dir=$(mkdir -p "${1:-$root/docs/images}" && cd "${1:-$root/docs/images}" && 
 
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" "$build_dir"
+"$root/scripts/make-prefix.sh" "$build_dir"
 source "$root/scripts/wine-env.sh" "$build_dir"
 source "$root/scripts/xvfb.sh"
 
@@ -25,7 +26,7 @@ tour() {
     shift 2
     rm -f "$shots"/*.bmp
     start_xvfb
-    (cd "$(dirname "$tour_exe")" && LANG=$locale timeout 300 wine "$tour_exe")
+    (cd "$(dirname "$tour_exe")" && LANG=$locale timeout 300 "$root/scripts/wine-run.sh" "$build_dir" "$tour_exe")
     stop_wine_and_xvfb
     [ $# -gt 0 ] || set -- $(cd "$shots" && ls *.bmp | sed 's/\.bmp$//')
     for name in "$@"; do

@@ -5,13 +5,14 @@ export WINEPREFIX="$build_dir/wineprefix"
 export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export LOCPATH="$build_dir/locale"
 # Wine names files in the Unix locale's character set: Czech names ("Zkouška.tst") need UTF-8.
-# Without a UTF-8 locale from the caller, the English one compiled into the build folder serves.
-case "${LC_ALL:-${LC_CTYPE:-${LANG:-}}}" in
-*UTF-8* | *utf8*) ;;
-*)
-    unset LC_ALL LC_CTYPE
-    export LANG=en_US.UTF-8
-    ;;
-esac
+# The caller's locale serves when it is UTF-8 and the system has it; else one of the same name
+# compiled into the build folder (the Czech and English ones); else the English one. This is the
+# only place that decides it.
+if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
+    export LOCPATH="$build_dir/locale"
+    if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
+        export LANG=en_US.UTF-8
+        unset LC_ALL LC_CTYPE
+    fi
+fi

@@ -99,7 +99,8 @@ protected:
     Finished Run(const std::wstring& arguments) {
         const std::wstring log = BesideExe(L"convert-output.log");
         SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-        STARTUPINFOW startup = {sizeof startup};
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdInput = CreateFileW(L"NUL", GENERIC_READ, 0, &inherited, OPEN_EXISTING, 0, nullptr);
         startup.hStdOutput = startup.hStdError =
@@ -202,7 +203,8 @@ TEST_F(ConvertProgram, WithoutArgumentsItShowsHowToUseItAndDoesNotWaitWithoutACo
 // Started by Explorer, on a console window of its own, it asks for Enter before the window goes.
 TEST_F(ConvertProgram, OnAConsoleWindowOfItsOwnItWaitsForEnter) {
     std::wstring commandLine = L"\"" + In(L"kvizar-convert.exe") + L"\"";
-    STARTUPINFOW startup = {sizeof startup};
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     // Its console may outlive it for a moment: it starts in this exe's folder, so that it never holds
     // the folder the case removes.
