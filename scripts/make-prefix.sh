@@ -4,6 +4,10 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh" "$1"
+if ! wine_runs; then
+    echo "make-prefix: no Wine prefix: this machine cannot start 32-bit programs, so Wine cannot run" >&2
+    exit 0
+fi
 # One at a time: a second caller waits for the first one's prefix instead of making its own.
 exec 9>"$build_dir/.make-prefix.lock"
 flock 9

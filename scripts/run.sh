@@ -16,6 +16,10 @@ prefix=$!
 wait "$prefix"
 source "$root/scripts/wine-env.sh" "$build_dir"
 exe="$build_dir/app/kvizar.exe"
+if ! wine_runs; then
+    echo "run: built $exe, but this machine cannot start 32-bit programs, so Wine cannot run it" >&2
+    exit 1
+fi
 
 # A newcomer can press "Spustit test" at once: the sample test goes beside the exe, but only when
 # there is no test folder yet (the user's own tests are never touched).

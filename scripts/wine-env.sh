@@ -16,3 +16,11 @@ if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
         unset LC_ALL LC_CTYPE
     fi
 fi
+
+# Whether Wine runs here at all. It is a 32-bit program, and some machines (virtual machines whose
+# host runs 64-bit programs only) refuse to start any: there no Windows exe can run.
+wine_runs() {
+    wine --version >/dev/null 2>&1
+}
+# The exit code of a test that this machine cannot run (ctest's SKIP_RETURN_CODE).
+readonly KVIZAR_SKIPPED=77

@@ -7,7 +7,9 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 shots="$1/tests/pictures_test"
 rm -rf "$shots" && mkdir -p "$shots"
 export KVIZAR_SHOTS="Z:$(echo "$shots" | tr / '\\')"
-(cd "$shots" && "$root/scripts/wine-run.sh" "$1" "$2" >/dev/null)
+code=0
+(cd "$shots" && "$root/scripts/wine-run.sh" "$1" "$2" >/dev/null) || code=$?
+[ "$code" -eq 0 ] || exit "$code"
 status=0
 for picture in "$root"/docs/images/*.png; do
     name=$(basename "$picture" .png)
