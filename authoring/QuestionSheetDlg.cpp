@@ -25,9 +25,7 @@ void StoreText(char (&field)[kTextFieldSize], const CString& text) {
 
 // A field's text up to its NUL, never reading past the field.
 CString LoadText(const char (&field)[kTextFieldSize]) {
-    const void* end = std::memchr(field, '\0', kTextFieldSize - 1);
-    const int length = end ? static_cast<int>(static_cast<const char*>(end) - field) : kTextFieldSize - 1;
-    return CString(field, length);
+    return CString(field, static_cast<int>(TextFieldLength(field)));
 }
 } // namespace
 
