@@ -2,7 +2,6 @@
 
 #include "run/Scoring.h"
 
-#include <charconv>
 #include <string_view>
 
 namespace {
@@ -233,11 +232,10 @@ void WriteKey(Utf8Output& out, const char* key, bool first = false) {
     out.Raw(":", 1);
 }
 
-// The shortest form that reads back as the same double, whatever the locale.
+// The bounds are whole percents, which read back as the same doubles. (Formatting a double in
+// general would link the runtime's whole float printer, assertions and all, into the converter.)
 void WriteNumber(Utf8Output& out, double value) {
-    char digits[32];
-    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
-    out.Raw(digits, static_cast<size_t>(end.ptr - digits));
+    out.Raw(std::to_string(static_cast<int>(value)));
 }
 
 // "#008000", as CSS writes a colour.
