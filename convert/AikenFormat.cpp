@@ -27,15 +27,16 @@ protected:
     bool FinishText() override;
 
 private:
+    // A line by its first characters; a question's lines come in one order, blank lines between.
     enum class Kind { Blank, Question, Option, Answer };
-    enum class Expect { Question, Option, Answer };
 
-    bool OnQuestionLine(Kind kind, std::string_view text, int64_t number);
-    bool OnOptionLine(Kind kind, std::string_view text, int64_t number);
-    bool OnAnswerLine(Kind kind, std::string_view text, int64_t number);
+    std::string Misplaced(Kind kind) const;
+    bool OnQuestion(std::string_view text, int64_t number);
+    bool OnOption(std::string_view text, int64_t number);
+    bool OnAnswer(std::string_view text, int64_t number);
     bool StoreText(int field, std::string_view text, int64_t number);
 
-    Expect m_expect = Expect::Question;
+    Kind m_expect = Kind::Question;
     int m_option = 0; // the option expected next, 0 for A
     int64_t m_questionLine = 0;
     QuestionRecord m_record{};
@@ -52,15 +53,32 @@ bool AikenParser::Parse(std::string_view line, int64_t number, bool) {
     const size_t tab = inner.find('\t');
     if (tab != std::string_view::npos)
         return Refuse(number, inner.data() + tab - line.data() + 1, Messages::ControlCharacter('\t'));
-    switch (m_expect) {
-    case Expect::Question:
-        return OnQuestionLine(kind, text, number);
-    case Expect::Option:
-        return OnOptionLine(kind, text, number);
-    case Expect::Answer:
-        return OnAnswerLine(kind, text, number);
+    if (kind == Kind::Blank && m_expect == Kind::Question)
+        return true;
+    if (kind != m_expect)
+        return Refuse(number, 0, Misplaced(kind));
+    switch (kind) {
+    case Kind::Question:
+        return OnQuestion(text, number);
+    case Kind::Option:
+        return OnOption(text, number);
+    default:
+        return OnAnswer(text, number);
     }
-    return false;
+}
+
+// Why a line of this kind cannot stand where the line expected should.
+std::string AikenParser::Misplaced(Kind kind) const {
+    if (kind == Kind::Blank)
+        return Messages::BlankInsideQuestion();
+    switch (m_expect) {
+    case Kind::Question:
+        return kind == Kind::Option ? Messages::OptionInsteadOfQuestion() : Messages::AnswerWithoutQuestion();
+    case Kind::Option:
+        return kind == Kind::Answer ? Messages::TooFewOptions(m_option) : Messages::ExpectedOption(m_option);
+    default:
+        return kind == Kind::Option ? Messages::TooManyOptions() : Messages::ExpectedAnswerLine();
+    }
 }
 
 bool AikenParser::StoreText(int field, std::string_view text, int64_t number) {
@@ -71,66 +89,36 @@ bool AikenParser::StoreText(int field, std::string_view text, int64_t number) {
     return true;
 }
 
-bool AikenParser::OnQuestionLine(Kind kind, std::string_view text, int64_t number) {
-    switch (kind) {
-    case Kind::Blank:
-        return true;
-    case Kind::Option:
-        return Refuse(number, 0, Messages::OptionInsteadOfQuestion());
-    case Kind::Answer:
-        return Refuse(number, 0, Messages::AnswerWithoutQuestion());
-    case Kind::Question:
-        break;
-    }
-    m_expect = Expect::Option;
+bool AikenParser::OnQuestion(std::string_view text, int64_t number) {
+    m_expect = Kind::Option;
     m_option = 0;
     m_questionLine = number;
     return StoreText(FieldQuestion, text, number);
 }
 
-bool AikenParser::OnOptionLine(Kind kind, std::string_view text, int64_t number) {
-    switch (kind) {
-    case Kind::Blank:
-        return Refuse(number, 0, Messages::BlankInsideQuestion());
-    case Kind::Answer:
-        return Refuse(number, 0, Messages::TooFewOptions(m_option));
-    case Kind::Question:
-        return Refuse(number, 0, Messages::ExpectedOption(m_option));
-    case Kind::Option:
-        break;
-    }
+bool AikenParser::OnOption(std::string_view text, int64_t number) {
     if (text[0] != 'A' + m_option)
         return Refuse(number, 0, Messages::WrongOptionLetter(m_option, text[0]));
     const std::string_view option = Trimmed(text.substr(2));
     if (option.empty())
         return Refuse(number, 0, Messages::EmptyOption(m_option));
     if (++m_option == 4)
-        m_expect = Expect::Answer;
+        m_expect = Kind::Answer;
     return StoreText(FieldAnswer1 + m_option - 1, option, number);
 }
 
-bool AikenParser::OnAnswerLine(Kind kind, std::string_view text, int64_t number) {
-    switch (kind) {
-    case Kind::Blank:
-        return Refuse(number, 0, Messages::BlankInsideQuestion());
-    case Kind::Option:
-        return Refuse(number, 0, Messages::TooManyOptions());
-    case Kind::Question:
-        return Refuse(number, 0, Messages::ExpectedAnswerLine());
-    case Kind::Answer:
-        break;
-    }
+bool AikenParser::OnAnswer(std::string_view text, int64_t number) {
     // One letter after the tag, blanks allowed between: "ANSWER: B", "ANSWER:B".
     const std::string_view letter = Trimmed(text.substr(kAnswerTagLength));
     if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'D')
         return Refuse(number, 0, Messages::BadAnswerLetter());
     m_record.correct = letter[0] - 'A';
-    m_expect = Expect::Question;
+    m_expect = Kind::Question;
     return Add(m_record, number);
 }
 
 bool AikenParser::FinishText() {
-    return m_expect == Expect::Question || Refuse(m_questionLine, 0, Messages::UnfinishedQuestion());
+    return m_expect == Kind::Question || Refuse(m_questionLine, 0, Messages::UnfinishedQuestion());
 }
 
 ReadResult Read(ByteSource& source) {
