@@ -25,6 +25,11 @@ public:
         CFileException error;
         if (!m_file.Open(SystemPath(path), CFile::modeRead | CFile::shareDenyWrite, &error))
             throw Translated(error, path);
+        try {
+            m_size = m_file.GetLength();
+        } catch (const CFileException& lengthError) {
+            throw Translated(lengthError, path);
+        }
     }
 
     size_t Read(uint8_t* buffer, size_t capacity) override {
@@ -41,11 +46,12 @@ public:
             throw Translated(error, m_path);
         }
     }
-    uint64_t Size() override { return m_file.GetLength(); }
+    uint64_t Size() override { return m_size; }
 
 private:
     std::string m_path;
     CFile m_file;
+    uint64_t m_size = 0;
 };
 
 // The temporary file of a save, as the writers see it; its failures leave as CFileException.
