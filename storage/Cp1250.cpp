@@ -36,19 +36,10 @@ bool Cp1250::IsLetter(uint8_t byte) {
 }
 
 std::string Cp1250::ToUtf8(std::string_view text) {
-    std::string utf8;
-    for (const char byte : text) {
-        const char32_t c = ToUnicode(static_cast<uint8_t>(byte));
-        if (c < 0x80) {
-            utf8 += static_cast<char>(c);
-        } else if (c < 0x800) {
-            utf8 += static_cast<char>(0xC0 | (c >> 6));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xE0 | (c >> 12));
-            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    std::string utf8(text.size() * kMostUtf8Bytes, '\0');
+    char* out = &utf8[0];
+    for (const char byte : text)
+        out = PutUtf8(static_cast<uint8_t>(byte), out);
+    utf8.resize(static_cast<size_t>(out - utf8.data()));
     return utf8;
 }

@@ -28,6 +28,23 @@ public:
         return c < 0x20 || (c >= 0x7F && c < 0xA0);
     }
 
+    // A byte's character in UTF-8, at out: one to kMostUtf8Bytes bytes (the euro sign takes three).
+    // Returns the end of what it wrote.
+    static constexpr size_t kMostUtf8Bytes = 3;
+    static char* PutUtf8(uint8_t byte, char* out) {
+        const char32_t c = ToUnicode(byte);
+        if (c < 0x80) {
+            *out++ = static_cast<char>(c);
+        } else if (c < 0x800) {
+            *out++ = static_cast<char>(0xC0 | (c >> 6));
+            *out++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            *out++ = static_cast<char>(0xE0 | (c >> 12));
+            *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *out++ = static_cast<char>(0x80 | (c & 0x3F));
+        }
+        return out;
+    }
     // Windows-1250 text in UTF-8.
     static std::string ToUtf8(std::string_view text);
 
