@@ -4,10 +4,6 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh" "$1"
-if ! wine_runs; then
-    echo "make-prefix: no Wine prefix: this machine cannot start 32-bit programs, so Wine cannot run" >&2
-    exit 0
-fi
 # One at a time: a second caller waits for the first one's prefix instead of making its own.
 exec 9>"$build_dir/.make-prefix.lock"
 flock 9
@@ -18,6 +14,11 @@ mkdir -p "$build_dir/locale"
 for loc in cs_CZ en_US; do
     [ -d "$build_dir/locale/$loc.UTF-8" ] || localedef -i "$loc" -f UTF-8 "$build_dir/locale/$loc.UTF-8" 2>/dev/null || true
 done
+
+if ! wine_runs; then
+    echo "make-prefix: no Wine prefix: this machine cannot start 32-bit programs, so Wine cannot run" >&2
+    exit 0
+fi
 
 # Windows' font metrics: Debian's Wine does not find its own fonts otherwise and draws
 # "MS Sans Serif" with another face. The files are copied as they are, so the tests see what a
