@@ -1,5 +1,6 @@
 #include "convert/Messages.h"
 
+#include "storage/Cp1250Check.h"
 #include "storage/QuestionRecord.h"
 
 namespace {
@@ -9,16 +10,6 @@ const char* Plural(int64_t count, const char* one, const char* few, const char* 
     if (count == 1)
         return one;
     return count >= 2 && count <= 4 ? few : many;
-}
-
-// "U+0444": four hex digits at least, as character tables write them.
-std::string CodePoint(char32_t character) {
-    static const char kDigits[] = "0123456789ABCDEF";
-    std::string hex;
-    for (int shift = 20; shift >= 0; shift -= 4)
-        if (shift < 16 || (character >> shift) != 0)
-            hex += kDigits[(character >> shift) & 0xF];
-    return "U+" + hex;
 }
 
 std::string Letter(int option) {
@@ -39,7 +30,7 @@ const char* const kUseCsv = u8"; formát Aiken jej nepřenese, uložte test jako
 } // namespace
 
 std::string Messages::ControlCharacter(char32_t character) {
-    return u8"řídicí znak " + CodePoint(character) + u8" nepatří do textu";
+    return u8"řídicí znak " + Cp1250Check::CodePoint(character) + u8" nepatří do textu";
 }
 
 std::string Messages::TextTooLong(int field) {
@@ -104,6 +95,6 @@ std::string Messages::Converted(int32_t count, const std::string& target) {
 }
 
 std::string Messages::NameNotInCodePage(char32_t character) {
-    return u8"název souboru obsahuje znak " + CodePoint(character) +
+    return u8"název souboru obsahuje znak " + Cp1250Check::CodePoint(character) +
            u8", který Windows-1250 nemá, a program by takový test nenašel; soubor přejmenujte";
 }

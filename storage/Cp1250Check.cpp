@@ -39,9 +39,7 @@ void AppendUtf8(std::string& out, char32_t character) {
 std::string Named(char32_t character) {
     std::string named = u8"„";
     AppendUtf8(named, character);
-    char codePoint[16];
-    std::snprintf(codePoint, sizeof codePoint, "%04X", static_cast<unsigned>(character));
-    return named + u8"“ (U+" + codePoint + ")";
+    return named + u8"“ (" + Cp1250Check::CodePoint(character) + ")";
 }
 } // namespace
 
@@ -79,4 +77,10 @@ std::string Cp1250Check::Message(const std::vector<char32_t>& characters) {
     return u8"Znaky " + list +
            u8" nelze do testu uložit, protože je kódování Windows-1250 neobsahuje. "
            u8"Nahraďte je prosím jinými znaky.";
+}
+
+std::string Cp1250Check::CodePoint(char32_t character) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(character));
+    return hex;
 }

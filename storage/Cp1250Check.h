@@ -25,6 +25,8 @@ public:
     // The message that names each of the characters once, in the order given: "Znak „π“ (U+03C0)
     // nelze do testu uložit, ..." for one, the same shape in the plural for several. UTF-8.
     static std::string Message(const std::vector<char32_t>& characters);
+    // "U+03C0", "U+1F600": four hex digits at least, as character tables write a character.
+    static std::string CodePoint(char32_t character);
     // The same words for one character, as the converter gives them after the file and position.
     static std::string Message(char32_t character) { return Message(std::vector<char32_t>{character}); }
 };
