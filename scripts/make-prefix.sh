@@ -15,6 +15,15 @@ for loc in cs_CZ en_US; do
     [ -d "$build_dir/locale/$loc.UTF-8" ] || localedef -i "$loc" -f UTF-8 "$build_dir/locale/$loc.UTF-8" 2>/dev/null || true
 done
 
+# 64-bit Wine's own commands, ahead of Debian's, which would start the 32-bit ones.
+if [ "$WINEARCH" = win64 ]; then
+    mkdir -p "$build_dir/wine64"
+    for command in "wine:$WINELOADER" "wineserver:$WINESERVER" "wineboot:$WINELOADER wineboot.exe"; do
+        printf '#!/bin/sh\nexec %s "$@"\n' "${command#*:}" > "$build_dir/wine64/${command%%:*}"
+        chmod +x "$build_dir/wine64/${command%%:*}"
+    done
+fi
+
 if ! wine_runs; then
     echo "make-prefix: no Wine prefix: this machine cannot start 32-bit programs, so Wine cannot run" >&2
     exit 0

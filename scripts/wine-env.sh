@@ -3,6 +3,12 @@
 build_dir=$(cd "$1" && pwd)
 export WINEPREFIX="$build_dir/wineprefix"
 export WINEARCH=win32
+# A 64-bit build (the test command makes one where 32-bit programs cannot start) runs under 64-bit
+# Wine in a 64-bit prefix: make-prefix.sh puts wine, wineboot and wineserver for it in wine64/.
+if grep -q '^CMAKE_TOOLCHAIN_FILE.*x86_64' "$build_dir/CMakeCache.txt" 2>/dev/null; then
+    export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
+    export PATH="$build_dir/wine64:$PATH"
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Wine names files in the Unix locale's character set: Czech names ("Zkouška.tst") need UTF-8.
@@ -17,8 +23,8 @@ if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
     fi
 fi
 
-# Whether Wine runs here at all. It is a 32-bit program, and some machines (virtual machines whose
-# host runs 64-bit programs only) refuse to start any: there no Windows exe can run.
+# Whether Wine runs here at all. 32-bit Wine is a 32-bit program, and some machines (virtual
+# machines whose host runs 64-bit programs only) refuse to start any: there no 32-bit exe can run.
 wine_runs() {
     wine --version >/dev/null 2>&1
 }

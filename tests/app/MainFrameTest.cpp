@@ -38,9 +38,9 @@ TEST_F(MainFrame, HasAFixedSizeCaptionWithoutMenuOrClientEdge) {
 
 TEST_F(MainFrame, ItsClassHasNoStyleCursorBrushOrIcon) {
     EXPECT_EQ(0u, GetClassLongW(main, GCL_STYLE));
-    EXPECT_EQ(0u, GetClassLongW(main, GCL_HCURSOR));
-    EXPECT_EQ(0u, GetClassLongW(main, GCL_HBRBACKGROUND));
-    EXPECT_EQ(0u, GetClassLongW(main, GCL_HICON));
+    EXPECT_EQ(0u, GetClassLongPtrW(main, GCLP_HCURSOR));
+    EXPECT_EQ(0u, GetClassLongPtrW(main, GCLP_HBRBACKGROUND));
+    EXPECT_EQ(0u, GetClassLongPtrW(main, GCLP_HICON));
 }
 
 TEST_F(MainFrame, ThePanelCoversTheClientAreaAlsoAfterAResize) {

@@ -41,6 +41,7 @@ const std::string kSumAiken = "Kolik je 2+2?\r\nA) 3\r\nB) 4\r\nC) 5\r\nD) 22\r\
 const std::string kRiversCsv = u8"Otázka;A;B;C;D;Správně\r\n"
                                u8"Která řeka protéká Prahou?;Vltava;Morava;Odra;Labe;A\r\n"
                                u8"\"Kde je Sněžka; v Krkonoších?\";Ano;Ne;Možná;Nevím;1\r\n";
+const std::string kRiversHeaderNote = Messages::SkippedHeader(u8"Otázka");
 const std::vector<QuestionRecord> kRivers = {
     MakeRecord(0, {"Která řeka protéká Prahou?", "Vltava", "Morava", "Odra", "Labe"}),
     MakeRecord(0, {"Kde je Sněžka; v Krkonoších?", "Ano", "Ne", "Možná", "Nevím"}),
@@ -126,7 +127,7 @@ TEST_F(ConvertProgram, MakesATestInTheFolderBesideItOfEachTextFileDropped) {
     const Finished run = Run(L"\"" + In(L"Sou\u010det.txt") + L"\" \"" + In(L"\u0158eky.csv") + L"\"");
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ(u8"1 otázka uložena do " + Utf8(TestIn(L"Sou\u010det")) + "\r\n" + u8"2 otázky uloženy do " +
-                  Utf8(TestIn(L"\u0158eky")) + "\r\n",
+                  Utf8(TestIn(L"\u0158eky")) + kRiversHeaderNote + "\r\n",
               run.output);
     EXPECT_EQ(FileOf({kSum}), ReadBytes(TestIn(L"Sou\u010det")));
     EXPECT_EQ(FileOf(kRivers), ReadBytes(TestIn(L"\u0158eky")));
@@ -164,7 +165,8 @@ TEST_F(ConvertProgram, NeverReplacesAFileAndRefusesANameNoTestCanHave) {
         "Matematika.txt: " + Messages::KeptExisting() + "\r\n" + Utf8(L"\u0422\u0435\u0441\u0442.txt: ") +
         Messages::NameNotInCodePage(0x422) + "\r\n" + ".csv: " + Messages::NotATestName() + "\r\n" +
         u8"x\uFFFD.csv: " + Messages::UnpairedSurrogate() + "\r\n";
-    EXPECT_EQ(refusals + u8"2 otázky uloženy do " + Utf8(TestIn(L"Nov\u00fd")) + "\r\n", run.output);
+    EXPECT_EQ(refusals + u8"2 otázky uloženy do " + Utf8(TestIn(L"Nov\u00fd")) + kRiversHeaderNote + "\r\n",
+              run.output);
     EXPECT_EQ(BytesOf("old test"), ReadBytes(TestIn(L"\u0158eky")));
     EXPECT_EQ(BytesOf("old text"), ReadBytes(In(L"Matematika.txt")));
     EXPECT_EQ(FileOf(kRivers), ReadBytes(TestIn(L"Nov\u00fd")));

@@ -22,6 +22,8 @@ sys.path.insert(0, HERE)
 import make_images  # noqa: E402
 
 WINDRES = os.environ.get("WINDRES", "i686-w64-mingw32-windres")
+# The build's res folder: the manifest is made there from kvizar.manifest.in.
+BUILT_RES = os.environ["BUILT_RES"]
 
 RT_BITMAP, RT_MENU, RT_DIALOG, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 2, 4, 5, 14, 16, 24
 WS_CHILD, WS_VISIBLE, WS_DISABLED = 0x40000000, 0x10000000, 0x08000000
@@ -204,7 +206,7 @@ class CompiledResources(unittest.TestCase):
     def setUpClass(cls):
         cls.tmp = tempfile.mkdtemp()
         res = os.path.join(cls.tmp, "kvizar.res")
-        run = subprocess.run([WINDRES, "-I", HERE, os.path.join(HERE, "kvizar.rc"), "-O", "res", "-o", res],
+        run = subprocess.run([WINDRES, "-I", HERE, "-I", BUILT_RES, os.path.join(HERE, "kvizar.rc"), "-O", "res", "-o", res],
                              capture_output=True, text=True)
         cls.compiler_output = run.stdout + run.stderr
         if run.returncode != 0:
