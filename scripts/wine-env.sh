@@ -3,9 +3,10 @@
 build_dir=$(cd "$1" && pwd)
 export WINEPREFIX="$build_dir/wineprefix"
 export WINEARCH=win32
-# A 64-bit build (the test command makes one where 32-bit programs cannot start) runs under 64-bit
-# Wine in a 64-bit prefix: make-prefix.sh puts wine, wineboot and wineserver for it in wine64/.
-if grep -q '^CMAKE_TOOLCHAIN_FILE.*x86_64' "$build_dir/CMakeCache.txt" 2>/dev/null; then
+# A 64-bit build (made where 32-bit programs cannot start; KVIZAR_ARCH=x86_64 says so before it is
+# configured) runs under 64-bit Wine in a 64-bit prefix: make-prefix.sh puts wine, wineboot and
+# wineserver for it in wine64/.
+if [ "${KVIZAR_ARCH:-}" = x86_64 ] || grep -q '^CMAKE_TOOLCHAIN_FILE.*x86_64' "$build_dir/CMakeCache.txt" 2>/dev/null; then
     export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
     export PATH="$build_dir/wine64:$PATH"
 fi
@@ -29,4 +30,4 @@ wine_runs() {
     wine --version >/dev/null 2>&1
 }
 # The exit code of a test that this machine cannot run (ctest's SKIP_RETURN_CODE).
-readonly KVIZAR_SKIPPED=77
+KVIZAR_SKIPPED=77
