@@ -9,8 +9,9 @@
 #   convert   the same 20,000 questions (Czech-looking texts) to CSV and back and to Aiken and back,
 #             against one plain read and one plain write+flush of each of the files
 # A missed goal is reported, never an error; a benchmark that fails ends the script.
-# Without DISPLAY it starts a private X server.
-# Usage: bench.sh [BUILD_DIR] [QUESTIONS] [RUNS] [PAIRS] [TESTS]
+# Without DISPLAY it starts a private X server. Where 32-bit programs cannot start, the 64-bit
+# build runs them instead: KVIZAR_ARCH=x86_64 bench.sh build/x64.
+# Usage: [KVIZAR_ARCH=x86_64] bench.sh [BUILD_DIR] [QUESTIONS] [RUNS] [PAIRS] [TESTS]
 #        (defaults: build, 20000 questions, 5 runs, 7 start-up pairs, 10000 tests)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -52,5 +53,5 @@ echo
 echo "Summary: each figure against its baseline from the same run (medians)"
 printf '%-36s %7s   %-8s %s\n' "figure" "ratio" "goal" "verdict"
 sed -n 's/^figure  //p' "$log"
-echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'), $(wine --version)," \
+echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'), $(wine --version) ($WINEARCH)," \
      "$(date -u '+%Y-%m-%d %H:%M UTC')"
