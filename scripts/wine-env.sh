@@ -19,8 +19,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
     export LOCPATH="$build_dir/locale"
     if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
-        export LANG=en_US.UTF-8
-        unset LC_ALL LC_CTYPE
+        # Quietly: before make-prefix.sh has compiled it, bash cannot switch to it yet.
+        { export LANG=en_US.UTF-8; unset LC_ALL LC_CTYPE; } 2>/dev/null
     fi
 fi
 
