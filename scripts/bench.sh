@@ -9,9 +9,9 @@
 #   convert   the same 20,000 questions (Czech-looking texts) to CSV and back and to Aiken and back,
 #             against one plain read and one plain write+flush of each of the files
 # A missed goal is reported, never an error; a benchmark that fails ends the script.
-# Without DISPLAY it starts a private X server. Where 32-bit programs cannot start, the 64-bit
-# build runs them instead: KVIZAR_ARCH=x86_64 bench.sh build/x64.
-# Usage: [KVIZAR_ARCH=x86_64] bench.sh [BUILD_DIR] [QUESTIONS] [RUNS] [PAIRS] [TESTS]
+# Without DISPLAY it starts a private X server. Where 32-bit programs cannot start, it measures the
+# 64-bit build of the same code in BUILD_DIR/x64.
+# Usage: bench.sh [BUILD_DIR] [QUESTIONS] [RUNS] [PAIRS] [TESTS]
 #        (defaults: build, 20000 questions, 5 runs, 7 start-up pairs, 10000 tests)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -20,6 +20,7 @@ questions=${2:-20000}
 runs=${3:-5}
 pairs=${4:-7}
 tests=${5:-10000}
+source "$root/scripts/pick-build.sh"
 
 "$root/scripts/build.sh" "$build_dir"
 "$root/scripts/make-prefix.sh" "$build_dir"

@@ -8,15 +8,7 @@ build_dir="$root/build"
 shot=${1:-"$build_dir/kvizar-main-window.png"}
 
 "$root/scripts/setup.sh"
-# Some machines (virtual machines whose host runs 64-bit programs only) cannot start any 32-bit
-# program, 32-bit Wine included: there a 64-bit build of the same program starts instead.
-if ! wine --version >/dev/null 2>&1; then
-    echo "run: this machine cannot start 32-bit programs: building and starting a 64-bit build of the" \
-        "same program under 64-bit Wine instead" >&2
-    "$root/scripts/setup.sh" wine64 g++-mingw-w64-x86-64-posix
-    export KVIZAR_ARCH=x86_64
-    build_dir="$build_dir/x64"
-fi
+source "$root/scripts/pick-build.sh"
 # The Wine prefix (10-20 s, once) needs nothing built: it is made while the program builds.
 mkdir -p "$build_dir"
 "$root/scripts/make-prefix.sh" "$build_dir" &

@@ -9,6 +9,7 @@ build_dir="$root/build"
 out_dir=$(mkdir -p "${1:-$root/docs/images}" && cd "${1:-$root/docs/images}" && pwd)
 
 "$root/scripts/setup.sh"
+source "$root/scripts/pick-build.sh"
 "$root/scripts/build.sh" "$build_dir"
 "$root/scripts/make-prefix.sh" "$build_dir"
 source "$root/scripts/wine-env.sh" "$build_dir"
