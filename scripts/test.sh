@@ -21,8 +21,8 @@ run_tests() {
 
 shipped_dir=$build_dir
 source "$root/scripts/pick-build.sh"
-source "$root/scripts/wine-env.sh" "$build_dir"
 if [ "$build_dir" = "$shipped_dir" ]; then
+    source "$root/scripts/wine-env.sh" "$build_dir"
     run_tests "$build_dir"
     exit
 fi
@@ -30,6 +30,7 @@ fi
 # read the 32-bit build.
 "$root/scripts/build.sh" "$build_dir"
 "$root/scripts/make-prefix.sh" "$build_dir"
+source "$root/scripts/wine-env.sh" "$build_dir"
 status=0
 run_tests "$shipped_dir" -L pe32 || status=$?
 run_tests "$build_dir" -LE pe32 || status=$?
