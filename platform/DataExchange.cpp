@@ -62,7 +62,9 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
         control.SetWindowTextA(text);
         return;
     }
-    if (!ParseWholeNumber(control.GetWindowTextA(), value)) {
+    // A character the code page lacks ("π", "½") makes no number either.
+    const std::wstring typed = control.GetWindowTextW();
+    if (!FitsProgramCodePage(typed) || !ParseWholeNumber(FromWide(typed.c_str()), value)) {
         ShowMessageBox(pDX->m_pDlgWnd->m_hWnd, "Zadejte celé číslo.", AfxGetAppName(),
                        MB_OK | MB_ICONEXCLAMATION);
         pDX->Fail();

@@ -1,6 +1,5 @@
 #include "platform/Dialog.h"
 
-#include "platform/Text.h"
 #include "platform/WinApp.h"
 
 namespace {
@@ -19,7 +18,7 @@ void WidenLabelToFit(HWND control, HFONT font) {
     GetClassNameW(control, className, 8);
     if (lstrcmpiW(className, L"Static") != 0 || (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) != SS_LEFT)
         return;
-    const std::wstring text = ToWide(CWnd(control).GetWindowTextA());
+    const std::wstring text = CWnd(control).GetWindowTextW();
     const HDC dc = GetDC(control);
     const HGDIOBJ previous = SelectObject(dc, font);
     RECT needed = {};

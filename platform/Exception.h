@@ -24,6 +24,18 @@ public:
     std::wstring GetErrorMessage() const override { return std::wstring(); }
 };
 
+// Text held a character that Windows-1250 cannot hold, where the program converts it to its own
+// text (FromWide): the operation stops rather than keep the text with the character lost.
+class CTextException : public CException {
+public:
+    explicit CTextException(char32_t character) : m_character(character) {}
+    std::wstring GetErrorMessage() const override;
+    char32_t Character() const { return m_character; }
+
+private:
+    char32_t m_character;
+};
+
 // Reports the exception being handled (call only inside a catch block) in a message box owned by
 // the top-level window of the window whose handler it escaped (nullptr: the main window's). Never
 // throws.

@@ -35,7 +35,7 @@ CString CFileFind::GetFileName() const {
 }
 
 BOOL CFileFind::IsNameInCodePage() const {
-    return ToWide(GetFileName()) == m_current.cFileName;
+    return FitsProgramCodePage(m_current.cFileName);
 }
 
 BOOL CFileFind::IsDirectory() const {

@@ -18,10 +18,13 @@ std::string Utf8FromWide(const std::wstring& text);
 // Whether every surrogate has its pair: a name that UTF-8 can carry, and so find again.
 bool IsWellFormedUtf16(const std::wstring& text);
 
-// Characters that Windows-1250 cannot hold become '?': take outside text only once it is known to
-// fit.
+// Throws CTextException for a character that Windows-1250 cannot hold (a lone surrogate among
+// them), never writing '?' in its place: the places where the user gives text check it first and
+// say what to replace, so one that arrives here unchecked stops the operation instead.
 CString FromWide(const wchar_t* text);
 CString FromWide(const wchar_t* text, int length);
+// Whether Windows-1250 holds every character of text, so that FromWide takes it whole.
+bool FitsProgramCodePage(const std::wstring& text);
 
 // UTF-8, as the portable code's texts are, in Windows-1250.
 CString FromUtf8(const char* text);

@@ -56,20 +56,24 @@ TEST_F(DataExchange, TextAndWholeNumbersMoveBothWays) {
 
 TEST_F(DataExchange, ANumberThatIsNotWholeIsRefusedAndKeepsTheDialogOpen) {
     MessageBoxScript boxes;
-    boxes.Then(IDOK);
+    boxes.Then(IDOK).Then(IDOK);
     ExchangeDlg dlg(IDD_NEW_TEST);
     CDialog::SetTestScript([](CDialog& d) {
-        d.SetDlgItemTextA(IDC_QUESTION_COUNT, "12a");
-        d.SendMessage(WM_COMMAND, IDOK); // the base OK refuses and stays open
-        EXPECT_TRUE(IsWindow(d.m_hWnd));
-        EXPECT_EQ(d.GetDlgItem(IDC_QUESTION_COUNT).m_hWnd, GetFocus());
+        // Not whole, and a character the code page lacks: both are no number.
+        for (const wchar_t* typed : {L"12a", L"\u03C0"}) {
+            SetDlgItemTextW(d.m_hWnd, IDC_QUESTION_COUNT, typed);
+            d.SendMessage(WM_COMMAND, IDOK); // the base OK refuses and stays open
+            EXPECT_TRUE(IsWindow(d.m_hWnd));
+            EXPECT_EQ(d.GetDlgItem(IDC_QUESTION_COUNT).m_hWnd, GetFocus());
+        }
         d.SetDlgItemTextA(IDC_QUESTION_COUNT, "7");
         d.SendMessage(WM_COMMAND, IDOK);
     });
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(7, dlg.number);
-    ASSERT_EQ(1u, boxes.Shown().size());
-    EXPECT_STREQ("Zadejte celé číslo.", boxes.Shown()[0].text);
+    ASSERT_EQ(2u, boxes.Shown().size());
+    for (const auto& box : boxes.Shown())
+        EXPECT_STREQ("Zadejte celé číslo.", box.text);
 }
 
 TEST_F(DataExchange, RadioGroupIndexNoneAndOutOfRange) {

@@ -1,3 +1,4 @@
+#include "platform/Exception.h"
 #include "platform/String.h"
 #include "platform/Text.h"
 #include "platform/Wnd.h"
@@ -17,13 +18,29 @@ TEST(Text, CzechLettersAreWindows1250Bytes) {
     EXPECT_STREQ(kCzech, FromWide(kCzechWide));
 }
 
-TEST(Text, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    // (Kept out of the assertions: their text is stringified into Windows-1250 literals.)
-    const wchar_t* foreign = L"Ελλάδα 日本 x";
-    const wchar_t* graveA = L"à";
-    EXPECT_STREQ("?????? ?? x", FromWide(foreign));
-    // No best fit: à is not in Windows-1250 and must not turn into a plain a.
-    EXPECT_STREQ("?", FromWide(graveA));
+// The first character the code page lacks stops the conversion, whatever comes before or after
+// it: never a '?' in its place, nor a look-alike letter (à is no a).
+TEST(Text, CharactersOutsideTheCodePageAreRefusedByCodePoint) {
+    const struct {
+        const wchar_t* text;
+        char32_t refused;
+    } cases[] = {
+        {L"Ελλάδα 日本 x", 0x395},
+        {L"à", 0xE0},
+        {L"řeka \U0001F600", 0x1F600}, // an emoji is one character, not two halves
+        {L"x\xD800y", 0xD800},          // a surrogate without its pair
+    };
+    for (const auto& c : cases) {
+        try {
+            FromWide(c.text);
+            ADD_FAILURE() << "converted: " << static_cast<unsigned>(c.refused);
+        } catch (const CTextException& e) {
+            EXPECT_EQ(c.refused, e.Character());
+        }
+    }
+    EXPECT_EQ(std::wstring(L"Text obsahuje znak U+03C0, který kódování Windows-1250 neobsahuje. "
+                           L"Operace byla ukončena."),
+              CTextException(0x3C0).GetErrorMessage());
     EXPECT_STREQ("", FromWide(L""));
     EXPECT_EQ(std::wstring(), ToWide(""));
 }
@@ -40,7 +57,8 @@ TEST(Text, CzechRoundTripsThroughARealWindow) {
 
     const wchar_t* mixed = L"Zkouška 日";
     SetWindowTextW(window.m_hWnd, mixed);
-    EXPECT_STREQ("Zkouška ?", window.GetWindowTextA());
+    EXPECT_FALSE(FitsProgramCodePage(mixed));
+    EXPECT_THROW(window.GetWindowTextA(), CTextException);
 }
 
 // Outside text keeps every character where it is read wide: a window's text, and UTF-8 (the form

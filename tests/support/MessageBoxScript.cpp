@@ -5,6 +5,18 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+// A box's text for the assertions on program text: the program never converts a character that
+// Windows-1250 lacks, but a box may name one (a path, a refused character), and here it reads '?'.
+CString Readable(const std::wstring& text) {
+    const int size = static_cast<int>(text.size());
+    const int needed = WideCharToMultiByte(1250, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, "?", nullptr);
+    std::string narrow(static_cast<size_t>(needed), '\0');
+    WideCharToMultiByte(1250, WC_NO_BEST_FIT_CHARS, text.data(), size, &narrow[0], needed, "?", nullptr);
+    return CString(narrow.c_str());
+}
+} // namespace
+
 MessageBoxScript::MessageBoxScript() {
     SetMessageBoxHook([this](HWND owner, const std::wstring& text, const CString& title, UINT type) {
         return Answer(owner, text, title, type);
@@ -22,7 +34,7 @@ MessageBoxScript& MessageBoxScript::Then(int button) {
 }
 
 int MessageBoxScript::Answer(HWND owner, const std::wstring& text, const CString& title, UINT type) {
-    m_shown.push_back({owner, FromWide(text.c_str()), text, title, type});
+    m_shown.push_back({owner, Readable(text), text, title, type});
     if (m_answers.empty()) {
         ADD_FAILURE() << "unexpected message box \"" << m_shown.back().text.GetString() << "\"";
         return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
@@ -34,7 +46,7 @@ int MessageBoxScript::Answer(HWND owner, const std::wstring& text, const CString
 
 void FailOnAnyMessageBox() {
     SetMessageBoxHook([](HWND, const std::wstring& text, const CString&, UINT type) {
-        ADD_FAILURE() << "unexpected message box \"" << FromWide(text.c_str()).GetString() << "\"";
+        ADD_FAILURE() << "unexpected message box \"" << Readable(text).GetString() << "\"";
         return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
     });
 }
