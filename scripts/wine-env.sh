@@ -23,11 +23,3 @@ if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
         { export LANG=en_US.UTF-8; unset LC_ALL LC_CTYPE; } 2>/dev/null
     fi
 fi
-
-# Whether Wine runs here at all. 32-bit Wine is a 32-bit program, and some machines (virtual
-# machines whose host runs 64-bit programs only) refuse to start any: there no 32-bit exe can run.
-wine_runs() {
-    wine --version >/dev/null 2>&1
-}
-# The exit code of a test that this machine cannot run (ctest's SKIP_RETURN_CODE).
-KVIZAR_SKIPPED=77

@@ -4,8 +4,4 @@
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh" "$1"
 shift
-if ! wine_runs; then
-    echo "wine-run: SKIPPED $*: this machine cannot start 32-bit programs, so Wine cannot run" >&2
-    exit "$KVIZAR_SKIPPED"
-fi
 exec wine "$@"

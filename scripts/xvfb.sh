@@ -1,5 +1,7 @@
 # Sourced: start_xvfb starts a private X server (24-bit colour, fixed size, no window manager)
-# and exports DISPLAY; stop_xvfb ends it by process ID.
+# and exports DISPLAY; stop_xvfb ends it by process ID; stop_wine_and_xvfb also ends the Wine
+# processes of the prefix the caller's Wine settings name (use it as the EXIT trap, so nothing
+# holds the caller's output open).
 start_xvfb() {
     local n=90
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
@@ -17,12 +19,6 @@ stop_xvfb() {
     [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     xvfb_pid=
 }
-# Ends the Wine processes of a build's prefix (use it in the EXIT trap, so nothing holds the
-# caller's output open). Usage: stop_wine BUILD_DIR
-stop_wine() {
-    [ -d "$1" ] && (source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh" "$1" && wineserver -k 2>/dev/null) || true
-}
-# Ends the Wine processes of the prefix the caller's Wine settings name, and the X server.
 stop_wine_and_xvfb() {
     wineserver -k 2>/dev/null || true
     stop_xvfb

@@ -286,17 +286,11 @@ def main():
                 screenshots(driver, path, args.screenshots)
                 return 0
             wine = args.wine
-            # A machine that cannot start 32-bit programs runs no Windows exe (wine-run.sh says 77):
-            # there the page is checked without the Windows converter's copy and the program's rates.
-            wine_runs = subprocess.run(wine + ["--version"], stdout=subprocess.DEVNULL).returncode != 77
-            if wine_runs:
-                windows = os.path.join(folder, "windows")
-                os.mkdir(windows)
-                shutil.copy(os.path.join(native, name + ".tst"), windows)
-                check(convert(wine + [args.convert], windows, name) == page_bytes,
-                      "the Windows and the native converter write the same page")
-            else:
-                print("page_test: SKIPPED the Windows converter's page and the program's rates: no Wine here")
+            windows = os.path.join(folder, "windows")
+            os.mkdir(windows)
+            shutil.copy(os.path.join(native, name + ".tst"), windows)
+            check(convert(wine + [args.convert], windows, name) == page_bytes,
+                  "the Windows and the native converter write the same page")
             text = page_bytes.decode("utf-8")
             check('<html lang="cs">' in text and "<noscript><p>" + NOSCRIPT + "</p></noscript>" in text,
                   "lang and the noscript line")
@@ -307,14 +301,13 @@ def main():
             run_hostile(Page(driver, os.path.join(native, "Pozor.html")))
 
             page = Page(driver, path)
-            if wine_runs:
-                program = subprocess.run(wine + [args.rate_table], stdout=subprocess.PIPE, check=True,
-                                         timeout=300).stdout.decode("cp1250").splitlines()
-                ours = rate_table(page)
-                check(len(program) == len(ours) == sum(n + 1 for n in range(1, 201)),
-                      "rate lines: %d from the program, %d from the page" % (len(program), len(ours)))
-                differing = [(p, o) for p, o in zip(program, ours) if p != o]
-                check(not differing, "%d results differ, first %r" % (len(differing), differing[:3]))
+            program = subprocess.run(wine + [args.rate_table], stdout=subprocess.PIPE, check=True,
+                                     timeout=300).stdout.decode("cp1250").splitlines()
+            ours = rate_table(page)
+            check(len(program) == len(ours) == sum(n + 1 for n in range(1, 201)),
+                  "rate lines: %d from the program, %d from the page" % (len(program), len(ours)))
+            differing = [(p, o) for p, o in zip(program, ours) if p != o]
+            check(not differing, "%d results differ, first %r" % (len(differing), differing[:3]))
             check(not page.errors(), "no script errors: %r" % page.errors())
         finally:
             driver.quit()
