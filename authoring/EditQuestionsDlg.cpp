@@ -6,14 +6,14 @@ CEditQuestionsDlg::CEditQuestionsDlg(CWnd* parent)
     : CQuestionSheetDlg(IDD_EDIT_QUESTIONS, IDC_PREVIOUS_EDIT, parent) {}
 
 // Shows the stored first question; the label keeps the template's "Otázka č. 1" and the focus
-// goes to the first tab stop, "Storno".
+// goes to the first tab stop, "Storno". A sheet back after a failed save is shown already.
 BOOL CEditQuestionsDlg::OnInitDialog() {
-    CQuestionSheetDlg::OnInitDialog();
-    if (HasQuestions()) {
+    const BOOL focusFirstTabStop = CQuestionSheetDlg::OnInitDialog();
+    if (HasQuestions() && !m_reopened) {
         LoadCurrent();
         UpdateData(FALSE);
     }
-    return TRUE;
+    return focusFirstTabStop;
 }
 
 void CEditQuestionsDlg::OnCancel() {

@@ -16,9 +16,8 @@ bool EditTest(const std::wstring& path) {
     CEditQuestionsDlg sheet;
     sheet.m_questions = questions.Data();
     sheet.m_count = questions.Count();
-    if (sheet.DoModal() != IDOK)
-        return false; // the file stays as it was
-    return SaveTestFile(path, questions);
+    // Until a save succeeds, the file stays as it was.
+    return sheet.DoModalUntilSaved([&] { return SaveTestFile(path, questions); });
 }
 } // namespace
 

@@ -9,8 +9,8 @@
 #include <new>
 
 namespace {
-// Lets the user fill a fresh test and saves it; true once it is saved. The questions are freed
-// when this returns, on every path.
+// Lets the user fill a fresh test and saves it; true once it is saved, false once the user has
+// cancelled. The questions are freed when this returns, on every path.
 bool WriteNewTest(const CString& name, int count) {
     QuestionArray questions = QuestionArray::AllocateFresh(count);
     if (questions.IsEmpty())
@@ -18,11 +18,11 @@ bool WriteNewTest(const CString& name, int count) {
     CCreateQuestionsDlg sheet;
     sheet.m_questions = questions.Data();
     sheet.m_count = questions.Count();
-    if (sheet.DoModal() != IDOK)
-        return false;
-    // Only a finished test creates the folder.
-    CreateTestFolder();
-    return SaveTestFile(BuildTestPath(name), questions);
+    return sheet.DoModalUntilSaved([&] {
+        // Only a finished test creates the folder.
+        CreateTestFolder();
+        return SaveTestFile(BuildTestPath(name), questions);
+    });
 }
 } // namespace
 

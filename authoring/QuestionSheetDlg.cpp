@@ -43,6 +43,17 @@ const MessageMap* CQuestionSheetDlg::GetMessageMap() const {
     return &map;
 }
 
+bool CQuestionSheetDlg::DoModalUntilSaved(const std::function<bool()>& save) {
+    for (;;) {
+        if (DoModal() != IDOK)
+            return false;
+        if (save())
+            return true;
+        m_current = m_count - 1;
+        m_reopened = true;
+    }
+}
+
 void CQuestionSheetDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_QUESTION, m_question);
     DDX_Text(pDX, IDC_ANSWER1, m_answer1);
@@ -65,6 +76,13 @@ BOOL CQuestionSheetDlg::OnInitDialog() {
     }
     if (m_count == 1)
         GetDlgItem(IDC_NEXT).SetWindowTextA(kFinishCaption);
+    if (m_reopened) {
+        // Back after a failed save, where "Dokončit" was pressed, as if paged to.
+        GetDlgItem(IDC_NEXT).SetWindowTextA(kFinishCaption);
+        GetDlgItem(m_previousId).EnableWindow(m_current > 0);
+        ShowCurrent();
+        return FALSE; // the question field has the focus
+    }
     // The first tab stop takes the focus: the question field, or "Storno" in the edit sheet.
     return TRUE;
 }

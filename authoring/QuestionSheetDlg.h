@@ -9,9 +9,15 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class CQuestionSheetDlg : public CDialog {
 public:
+    // Runs the sheet until the user has finished it and save has succeeded (true), or has
+    // cancelled it (false). A save that fails has told the user why; the sheet then comes back on
+    // its last question with everything typed, so the user can remove the cause and finish again.
+    bool DoModalUntilSaved(const std::function<bool()>& save);
+
     // Set by the caller before DoModal: at least one record, borrowed, not owned.
     QuestionRecord* m_questions = nullptr;
     int32_t m_count = 0;
@@ -43,6 +49,9 @@ protected:
     bool HasQuestions() const { return m_questions != nullptr && m_count >= 1; }
     // Moves record m_current into the members.
     void LoadCurrent();
+
+    // Shown again after a failed save: on the last question, filled from the records.
+    bool m_reopened = false;
 
 private:
     // The text members in record field order.

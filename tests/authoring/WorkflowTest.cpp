@@ -232,8 +232,7 @@ TEST_F(Workflow, CancellingEitherDialogWritesNothingAndCreatesNoFolder) {
     EXPECT_FALSE(Exists(Folder()));
 }
 
-// A file of the new test's name that appears while the questions are typed is replaced; one that
-// cannot be written then is reported, keeps its content, and no success is claimed.
+// A file of the new test's name that appears while the questions are typed is replaced.
 TEST_F(Workflow, NewTestOverAFileThatAppearedMeanwhile) {
     const Bytes other = {0x07, 0x07, 0x07};
     {
@@ -247,26 +246,6 @@ TEST_F(Workflow, NewTestOverAFileThatAppearedMeanwhile) {
         NewTestWorkflow(panel);
         EXPECT_EQ(OneEmptyQuestion(), ReadBytes(TestFileOf("Souběh")));
         ExpectSuccess(boxes, "Test byl úspěšně vytvořen!");
-    }
-    RemoveTree(Folder());
-    {
-        MessageBoxScript boxes;
-        boxes.Then(IDOK); // the file error, not a success
-        std::unique_ptr<LockedFile> held;
-        const Script sheet = [&](CDialog& d) {
-            WriteTest("Souběh", other);
-            held = std::make_unique<LockedFile>(TestFileOf("Souběh"));
-            EXPECT_TRUE(Click(d, IDC_NEXT));
-        };
-        Drive({{IDD_NEW_TEST, NameStep("Souběh", "1")}, {IDD_CREATE_QUESTIONS, sheet}});
-        NewTestWorkflow(panel);
-        ASSERT_TRUE(held && held->IsHeld());
-        held.reset();
-        ASSERT_EQ(1u, boxes.Shown().size());
-        EXPECT_STRNE("Test byl úspěšně vytvořen!", boxes.Shown()[0].text);
-        EXPECT_EQ(other, ReadBytes(TestFileOf("Souběh")));
-        EXPECT_EQ(std::vector<std::wstring>{L"Soub\u011bh.tst"}, FolderEntries(Folder()))
-            << "no temporary file left";
     }
 }
 
@@ -350,27 +329,100 @@ TEST_F(Workflow, CancellingTheEditLeavesTheFileAsItWas) {
     EXPECT_EQ(StoredTest(), ReadBytes(TestFileOf("Uložený")));
 }
 
-// A file that cannot be written after editing is reported; it keeps its old content and nothing
-// claims success.
-TEST_F(Workflow, AnEditThatCannotBeSavedLeavesTheFileIntact) {
-    WriteTest("Uložený", StoredTest());
-    MessageBoxScript boxes;
-    boxes.Then(IDOK);
-    std::unique_ptr<LockedFile> held;
-    const Script sheet = [&held](CDialog& d) {
-        EXPECT_TRUE(TypeQuestion(d, {"změna", "a", "b", "c", "d"}, 2));
-        held = std::make_unique<LockedFile>(TestFileOf("Uložený"));
-        PageThroughStep()(d);
-    };
-    Drive({{IDD_EDIT_SELECT, PickStep("Uložený")}, {IDD_EDIT_QUESTIONS, sheet}});
-    EditTestWorkflow(panel);
-    ASSERT_TRUE(held && held->IsHeld());
-    held.reset();
-    ASSERT_EQ(1u, boxes.Shown().size());
-    EXPECT_STRNE("Test byl uložen!", boxes.Shown()[0].text);
-    EXPECT_EQ(StoredTest(), ReadBytes(TestFileOf("Uložený")));
-    EXPECT_EQ(std::vector<std::wstring>{L"Ulo\u017een\u00fd.tst"}, FolderEntries(Folder()))
-        << "no temporary file left";
+// A save that fails loses nothing typed: after the file error (never a success) the sheet comes
+// back where "Dokončit" was pressed, with every question as the user left it. Once the cause is
+// gone a second "Dokončit" saves them all; Storno instead writes nothing. Until a save succeeds
+// the stored file stays byte for byte and no temporary file is left.
+TEST_F(Workflow, AFailedSaveBringsTheSheetBackWithEverythingTyped) {
+    const SheetTexts typed[] = {{"Hlavní město Slovenska?", "Košice", "Žilina", "Bratislava", "Nitra"},
+                                {"2+2?", "3", "4", "5", "22"},
+                                {"Poslední", "ě", "š", "č", "ř"}};
+    const std::string full(1023, 'x');
+    const SheetTexts storedLast = {full.c_str(), "", "a b", "", "Čtvrtá"};
+    for (bool edit : {false, true}) {
+        for (bool finish : {true, false}) {
+            SCOPED_TRACE(std::string(edit ? "edit, " : "new test, ") + (finish ? "finished" : "cancelled"));
+            const CString name = edit ? "Uložený" : "Nový";
+            const int previousId = edit ? IDC_PREVIOUS_EDIT : IDC_PREVIOUS_CREATE;
+            // A new test cannot be saved where a file stands in for the test folder; a stored one
+            // not while another program holds it.
+            std::unique_ptr<LockedFile> held;
+            if (edit)
+                WriteTest(name, StoredTest());
+            else
+                WriteBytes(Folder(), {0x07});
+            const Bytes before = edit ? StoredTest() : Bytes{0x07};
+            const std::wstring blocked = edit ? TestFileOf(name) : Folder();
+            MessageBoxScript boxes;
+            boxes.Then(IDOK).Then(finish ? IDOK : IDYES);
+            int runs = 0;
+            const Script sheet = [&](CDialog& d) {
+                if (++runs == 1) {
+                    for (int i = 0; i < 3; ++i) {
+                        EXPECT_TRUE(TypeQuestion(d, typed[i], i + 1));
+                        if (i == 0 && edit)
+                            break; // the others stay as stored
+                        EXPECT_TRUE(Click(d, IDC_NEXT));
+                    }
+                    if (edit) {
+                        held = std::make_unique<LockedFile>(blocked);
+                        PageThroughStep()(d);
+                    }
+                    return;
+                }
+                held.reset();
+                EXPECT_EQ(before, ReadBytes(blocked));
+                EXPECT_TRUE(ExpectSheet(d, previousId, {3, "Dokončit", true}));
+                EXPECT_EQ(d.GetDlgItem(IDC_QUESTION).m_hWnd, GetFocus());
+                EXPECT_TRUE(ExpectShown(d, edit ? storedLast : typed[2], edit ? 0 : 3));
+                EXPECT_TRUE(Click(d, previousId));
+                EXPECT_TRUE(Click(d, previousId));
+                EXPECT_TRUE(ExpectShown(d, typed[0], 1));
+                if (!finish) {
+                    EXPECT_TRUE(Click(d, IDCANCEL));
+                    return;
+                }
+                if (!edit)
+                    RemoveTree(blocked);
+                PageThroughStep()(d);
+            };
+            if (edit) {
+                Drive({{IDD_EDIT_SELECT, PickStep(name)}, {IDD_EDIT_QUESTIONS, sheet}});
+                EditTestWorkflow(panel);
+            } else {
+                Drive({{IDD_NEW_TEST, NameStep(name, "3")}, {IDD_CREATE_QUESTIONS, sheet}});
+                NewTestWorkflow(panel);
+            }
+            EXPECT_EQ(2, runs);
+            ASSERT_EQ(2u, boxes.Shown().size());
+            const char* cause =
+                edit ? "Přístup k souboru %s byl odepřen." : "Cesta k souboru %s je neplatná.";
+            EXPECT_EQ(Formatted(cause, TestFileOf(name)), boxes.Shown()[0].shownText);
+            const char* success = edit ? "Test byl uložen!" : "Test byl úspěšně vytvořen!";
+            const char* question =
+                edit ? "Opravdu chcete ukončit editaci testu?" : "Opravdu chcete ukončit tvorbu testu?";
+            EXPECT_STREQ(finish ? success : question, boxes.Shown()[1].text);
+            std::vector<QuestionRecord> saved = {MakeRecord(1, {typed[0].begin(), typed[0].end()}),
+                                                 MakeRecord(2, {typed[1].begin(), typed[1].end()}),
+                                                 MakeRecord(3, {typed[2].begin(), typed[2].end()})};
+            if (edit) {
+                saved[1] = MakeRecord(3, {"Žluťoučký kůň úpěl ďábelské ódy", "ě", "š", "č", "ř"});
+                saved[2] = MakeRecord(0, {full, "", "a b", "", "Čtvrtá"});
+            }
+            if (finish) {
+                EXPECT_EQ(FileOf(saved), ReadBytes(TestFileOf(name)));
+            } else if (edit) {
+                EXPECT_EQ(StoredTest(), ReadBytes(TestFileOf(name)));
+            } else {
+                EXPECT_FALSE(Exists(TestFileOf(name)));
+            }
+            if (edit || finish) {
+                EXPECT_EQ(std::vector<std::wstring>{ToWide(name + ".tst")}, FolderEntries(Folder()))
+                    << "no temporary file left";
+            }
+            RemoveTree(Folder());
+        }
+    }
 }
 
 TEST_F(Workflow, EditingWithNoTestFolderShowsOnlyThePickersMessage) {

@@ -19,12 +19,6 @@ const UINT kStopBox = MB_OK | MB_ICONSTOP; // 16, the program's own errors
 const UINT kFileErrorBox = MB_OK | MB_ICONEXCLAMATION;
 const char kFrameworkTitle[] = "Kvizar 2004";
 
-// A file error's text: the path goes in as it is, every character of it.
-std::wstring Formatted(const char* format, const std::wstring& path) {
-    std::wstring text = ToWide(format);
-    return text.replace(text.find(L"%s"), 2, path);
-}
-
 // Loading the file hands out nothing and shows exactly this one box.
 ::testing::AssertionResult LoadIsRefused(const std::wstring& path, const std::wstring& text,
                                          const char* title, UINT type) {

@@ -1,5 +1,7 @@
 #include "tests/support/Files.h"
 
+#include "platform/Text.h"
+
 #include <algorithm>
 
 namespace {
@@ -8,6 +10,11 @@ std::wstring Long(const std::wstring& path) {
     return path.size() > 2 && path[1] == L':' ? L"\\\\?\\" + path : path;
 }
 } // namespace
+
+std::wstring Formatted(const char* format, const std::wstring& path) {
+    std::wstring text = ToWide(format);
+    return text.replace(text.find(L"%s"), 2, path);
+}
 
 std::wstring BesideExe(const wchar_t* name) {
     wchar_t exe[MAX_PATH] = {};

@@ -23,6 +23,10 @@ std::vector<std::wstring> FolderEntries(const std::wstring& folder);
 // Removes a file or a folder with everything in it; what cannot be removed fails the test.
 void RemoveTree(const std::wstring& path);
 
+// A file error's text (format in Windows-1250, "%s" for the path): the path goes in as it is,
+// every character of it.
+std::wstring Formatted(const char* format, const std::wstring& path);
+
 // A file held open by another program that shares it with nobody: no one else can open it, not
 // even for reading, until it is released. (Wine as root ignores the read-only attribute.)
 class LockedFile {
