@@ -15,6 +15,9 @@ set(CPACK_NSIS_PACKAGE_NAME "Kvizar 2004")
 set(CPACK_NSIS_DISPLAY_NAME "Kvizar 2004")
 set(CPACK_NSIS_MUI_ICON "${CMAKE_SOURCE_DIR}/res/kvizar.ico")
 set(CPACK_NSIS_MUI_UNIICON "${CMAKE_SOURCE_DIR}/res/kvizar.ico")
+# The commit's time on every file packed (cmake/PackageDates.cmake).
+set(CPACK_KVIZAR_SOURCE_DIR "${CMAKE_SOURCE_DIR}")
+set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_SOURCE_DIR}/cmake/PackageDates.cmake")
 # Our own installer script (cmake/NSIS.template.in): per user, no elevation.
 list(APPEND CMAKE_MODULE_PATH ${CMAKE_SOURCE_DIR}/cmake)
 include(CPack)

@@ -13,6 +13,15 @@ rm -rf "$work"
 mkdir -p "$work"
 (cd "$build_dir" && cpack -G ZIP -B "$work/package" >/dev/null)
 unzip -q "$work"/package/*.zip -d "$work/unpacked"
+
+# One commit packs into one ZIP: every file carries the commit's time, in UTC, wherever and
+# whenever it is packed (outside a git checkout, the build's).
+(cd "$build_dir" && TZ=Asia/Tokyo cpack -G ZIP -B "$work/again" >/dev/null)
+cmp "$work"/package/*.zip "$work"/again/*.zip
+if commit=$(TZ=UTC LC_ALL=C git -C "$here" log -1 --date=format-local:'%y-%b-%d %H:%M' --format=%cd 2>/dev/null); then
+    dates=$(LC_ALL=C zipinfo "$work"/package/*.zip | awk '/^[-d]r/ {print $7, $8}' | sort -u)
+    [ "$dates" = "$commit" ] || { echo "zip_test: the ZIP's files are dated $dates, not $commit" >&2; exit 1; }
+fi
 exe=$(ls "$work"/unpacked/*/kvizar.exe)
 unpacked=$(dirname "$exe")
 echo "zip_test: unpacked $(basename "$unpacked"), $(stat -c %s "$exe") bytes"
