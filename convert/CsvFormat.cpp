@@ -12,7 +12,15 @@
 
 namespace {
 
-constexpr size_t kRefused = std::string_view::npos;
+constexpr size_t kNone = std::string_view::npos;
+constexpr size_t kRefused = kNone;
+
+// The first tab between from and to, or kNone: a text cell may hold none. Each cell is searched
+// once, and only as far as it goes.
+size_t TabIn(std::string_view line, size_t from, size_t to) {
+    const size_t tab = line.substr(from, to - from).find('\t');
+    return tab == kNone ? kNone : from + tab;
+}
 
 // 0..3 for "A".."D", "a".."d" (as a teacher types them) or "1".."4", else -1.
 int AnswerIndex(std::string_view answer) {
@@ -140,8 +148,8 @@ size_t CsvParser::ReadCell(std::string_view line, size_t at, std::string& cell, 
     if (at < line.size() && line[at] == '"')
         return ReadQuoted(line, at, cell, text, number, ended);
     const size_t end = std::min(line.find(m_delimiter, at), line.size());
-    const size_t tab = text ? line.find('\t', at) : std::string_view::npos;
-    if (tab < end)
+    const size_t tab = text ? TabIn(line, at, end) : kNone;
+    if (tab != kNone)
         return Fail(number, tab + 1, Messages::ControlCharacter('\t'));
     cell.append(line.data() + at, end - at);
     return end;
@@ -151,12 +159,13 @@ size_t CsvParser::ReadQuoted(std::string_view line, size_t at, std::string& cell
                              bool ended) {
     const size_t quote = at++;
     for (;;) {
-        const size_t stop = line.find_first_of(text ? "\"\t" : "\"", at);
-        if (stop == std::string_view::npos)
+        const size_t stop = line.find('"', at);
+        const size_t tab = text ? TabIn(line, at, std::min(stop, line.size())) : kNone;
+        if (tab != kNone)
+            return Fail(number, tab + 1, Messages::ControlCharacter('\t'));
+        if (stop == kNone)
             return ended ? Fail(number, line.size() + 1, Messages::LineBreakInCell())
                          : Fail(number, quote + 1, Messages::UnclosedQuote());
-        if (line[stop] == '\t')
-            return Fail(number, stop + 1, Messages::ControlCharacter('\t'));
         cell.append(line.data() + at, stop - at);
         at = stop + 1;
         // A second quote stands for one; else the cell has ended.

@@ -63,6 +63,8 @@ TEST(CsvReader, RefusesRowsItCannotTakeWithTheirLine) {
             {"line break inside quotes", "q;\"a\r\nb\";b;c;d;A\n", 1, 5, u8"zalomení řádku"},
             {"quote never closed", "q;a;b;c;d;\"B", 1, 11, u8"nemá uzavírací"},
             {"tab in a text", "q;a\tb;b;c;d;A\n", 1, 4, "U+0009"},
+            {"tab in a quoted text, after a doubled quote", "q;\"a\"\"\tb\";b;c;d;A\n", 1, 7, "U+0009"},
+            {"tab before the quote that never closes", "q;\"a\tb;b;c;d;A\n", 1, 5, "U+0009"},
             {"option of 1024 characters", "q;a;" + std::string(1024, 'b') + ";c;d;A\n", 1, 0,
              u8"text možnosti B je delší"},
             {"header alone", header, 1, 0, Messages::OnlyHeader()},
