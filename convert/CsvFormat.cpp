@@ -53,6 +53,7 @@ private:
     size_t Fail(int64_t number, size_t column, const std::string& reason);
     // How many cells the line has with delimiter, and whether all of them are empty.
     int64_t Probe(std::string_view line, char delimiter, bool& empty);
+    int Fit(std::string_view line, char delimiter);
     char DelimiterOf(std::string_view line);
     bool IsHeader(int64_t cells) const;
     bool StoreRow(int64_t number);
@@ -121,12 +122,20 @@ int64_t CsvParser::Probe(std::string_view line, char delimiter, bool& empty) {
     return cells;
 }
 
-// The one that makes the row six cells; where both or neither do, the more frequent outside quotes.
-char CsvParser::DelimiterOf(std::string_view line) {
+// How well delimiter splits the row: 2 into six cells, the last a right answer; 1 into six cells;
+// else 0.
+int CsvParser::Fit(std::string_view line, char delimiter) {
     bool empty = false;
-    const bool bySemicolon = Probe(line, ';', empty) == 6, byComma = Probe(line, ',', empty) == 6;
+    if (Probe(line, delimiter, empty) != 6)
+        return 0;
+    return AnswerIndex(Trimmed(m_cells[5])) >= 0 ? 2 : 1;
+}
+
+// The one that fits the row better; where both fit alike, the more frequent outside quotes.
+char CsvParser::DelimiterOf(std::string_view line) {
+    const int bySemicolon = Fit(line, ';'), byComma = Fit(line, ',');
     if (bySemicolon != byComma)
-        return bySemicolon ? ';' : ',';
+        return bySemicolon > byComma ? ';' : ',';
     bool quoted = false;
     int64_t semicolons = 0, commas = 0;
     for (const char c : line) {
