@@ -83,6 +83,30 @@ TEST(CsvReader, RefusesRowsItCannotTakeWithTheirLine) {
         });
 }
 
+// A cell's end and a tab in it are looked for a word of bytes at a time: at each place of a word,
+// and in the bytes after the last whole word of a line.
+TEST(CsvReader, FindsQuotesDelimitersAndTabsAtEveryPlace) {
+    std::vector<std::string> names;
+    names.reserve(17);
+    std::vector<GoodInput> read;
+    std::vector<BadInput> refused;
+    for (int place = 0; place <= 16; ++place) {
+        names.push_back("after " + std::to_string(place) + " bytes");
+        const char* name = names.back().c_str();
+        const std::string x(static_cast<size_t>(place), 'x'), blanks(static_cast<size_t>(place), ' ');
+        read.push_back({name,
+                        "q;\"" + x + "\"\"y\";" + x + ";c;\"d" + x + "\";" + blanks + "A\n",
+                        {MakeRecord(0, {"q", x + "\"y", x, "c", "d" + x})}});
+        // The last one ends where the line does, with fewer bytes than a word.
+        read.push_back(
+            {name, "q;a;b;c;\"" + x + "\"\"\";B", {MakeRecord(1, {"q", "a", "b", "c", x + "\""})}});
+        refused.push_back({name, "q;\"" + x + "\ty\";b;c;d;A\n", 1, 4 + place, "U+0009"});
+        refused.push_back({name, "q;a;b;c;" + x + "\ty;A\n", 1, 9 + place, "U+0009"});
+    }
+    ExpectReads(kCsvFormat, read);
+    ExpectRefuses(kCsvFormat, refused);
+}
+
 TEST(CsvReader, Takes50000QuestionsAndRefusesOneMore) {
     std::string rows;
     for (int i = 0; i < 50000; ++i)
