@@ -1,34 +1,10 @@
 #include "bench/FileBaselines.h"
 
 #include "bench/BenchSupport.h"
-#include "storage/TestFileEncoder.h"
 
 #include <windows.h>
 
 #include <memory>
-
-QuestionArray FullLengthTest(int32_t count, const std::string& alphabet) {
-    QuestionArray test = QuestionArray::Allocate(count);
-    uint32_t seed = 12345;
-    for (int32_t i = 0; i < test.Count(); ++i) {
-        for (char* text : test[i].text) {
-            for (int c = 0; c < 1023; ++c) {
-                seed = seed * 1103515245u + 12345u;
-                text[c] = alphabet[(seed >> 16) % alphabet.size()];
-            }
-            text[1023] = '\0';
-        }
-        test[i].correct = i % 4;
-    }
-    return test;
-}
-
-std::vector<uint8_t> EncodeTest(const QuestionArray& test) {
-    TestFileEncoder encoder(test.Data(), test.Count());
-    std::vector<uint8_t> bytes(static_cast<size_t>(encoder.EncodedSize()));
-    encoder.Next(bytes.data(), bytes.size());
-    return bytes;
-}
 
 double PlainRead(const std::wstring& path, size_t size) {
     const double start = Seconds();

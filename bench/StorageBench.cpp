@@ -5,6 +5,7 @@
 // Exits 1 when a load or save fails or the loaded test differs from the saved one.
 
 #include "bench/BenchSupport.h"
+#include "bench/BenchTest.h"
 #include "bench/FileBaselines.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"

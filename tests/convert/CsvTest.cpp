@@ -41,6 +41,16 @@ TEST(CsvReader, ReadsWhatSpreadsheetsSave) {
             {"',' where only it makes six cells, though ';' is more frequent",
              "a; b; c; d; e; f; g?,1,2,3,4,D\n",
              {MakeRecord(3, {"a; b; c; d; e; f; g?", "1", "2", "3", "4"})}},
+            {"',' where both make six cells and only by ',' is the last an answer",
+             u8"Co je 1;2;3;4;5;6?,čísla,písmena,slova,věty,A\n",
+             {MakeRecord(0, {"Co je 1;2;3;4;5;6?", "\xe8\xedsla", "p\xedsmena", "slova", "v\xecty"})}},
+            {"';' where both make six cells and only by ';' is the last an answer",
+             u8"Vyjmenuj: Praha, Brno, Plzeň, Ostrava, Liberec, Olomouc?;ano;ne;možná;nevím;A\n",
+             {MakeRecord(0, {"Vyjmenuj: Praha, Brno, Plze\xf2, Ostrava, Liberec, Olomouc?", "ano", "ne",
+                             "mo\x9en\xe1", "nev\xedm"})}},
+            {"';' for a header that both make six cells, as many of each",
+             u8"Otázka (a, b, c, d, e);A;B;C;D;Správně\nq;a;b;c;d;C\n",
+             {MakeRecord(2, {"q", "a", "b", "c", "d"})}},
             {"texts of 1023 characters",
              long1023 + ";a;" + long1023 + ";c;d;A\n",
              {MakeRecord(0, {long1023, "a", long1023, "c", "d"})}},
@@ -63,12 +73,38 @@ TEST(CsvReader, RefusesRowsItCannotTakeWithTheirLine) {
             {"line break inside quotes", "q;\"a\r\nb\";b;c;d;A\n", 1, 5, u8"zalomení řádku"},
             {"quote never closed", "q;a;b;c;d;\"B", 1, 11, u8"nemá uzavírací"},
             {"tab in a text", "q;a\tb;b;c;d;A\n", 1, 4, "U+0009"},
+            {"tab in a quoted text, after a doubled quote", "q;\"a\"\"\tb\";b;c;d;A\n", 1, 7, "U+0009"},
+            {"tab before the quote that never closes", "q;\"a\tb;b;c;d;A\n", 1, 5, "U+0009"},
             {"option of 1024 characters", "q;a;" + std::string(1024, 'b') + ";c;d;A\n", 1, 0,
              u8"text možnosti B je delší"},
             {"header alone", header, 1, 0, Messages::OnlyHeader()},
             {"header alone after empty rows", "\n;;;;;\n" + header + ";;;;;\n", 3, 0, Messages::OnlyHeader()},
             {"empty rows alone", "\n;;;;;\n\n", 0, 0, Messages::NoQuestion()},
         });
+}
+
+// A cell's end and a tab in it are looked for a word of bytes at a time: at each place of a word,
+// and in the bytes after the last whole word of a line.
+TEST(CsvReader, FindsQuotesDelimitersAndTabsAtEveryPlace) {
+    std::vector<std::string> names;
+    names.reserve(17);
+    std::vector<GoodInput> read;
+    std::vector<BadInput> refused;
+    for (int place = 0; place <= 16; ++place) {
+        names.push_back("after " + std::to_string(place) + " bytes");
+        const char* name = names.back().c_str();
+        const std::string x(static_cast<size_t>(place), 'x'), blanks(static_cast<size_t>(place), ' ');
+        read.push_back({name,
+                        "q;\"" + x + "\"\"y\";" + x + ";c;\"d" + x + "\";" + blanks + "A\n",
+                        {MakeRecord(0, {"q", x + "\"y", x, "c", "d" + x})}});
+        // The last one ends where the line does, with fewer bytes than a word.
+        read.push_back(
+            {name, "q;a;b;c;\"" + x + "\"\"\";B", {MakeRecord(1, {"q", "a", "b", "c", x + "\""})}});
+        refused.push_back({name, "q;\"" + x + "\ty\";b;c;d;A\n", 1, 4 + place, "U+0009"});
+        refused.push_back({name, "q;a;b;c;" + x + "\ty;A\n", 1, 9 + place, "U+0009"});
+    }
+    ExpectReads(kCsvFormat, read);
+    ExpectRefuses(kCsvFormat, refused);
 }
 
 TEST(CsvReader, Takes50000QuestionsAndRefusesOneMore) {
