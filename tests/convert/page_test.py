@@ -337,6 +337,7 @@ class Platform:
         shutil.copy(os.path.join(node_modules, "scorm-again", "dist", "scorm12.js"), self.site)
         with open(os.path.join(node_modules, "axe-core", "axe.min.js"), encoding="utf-8") as axe:
             self.axe = axe.read()
+        self.depth = 1
         handler = functools.partial(QuietHandler, directory=self.site)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
@@ -350,12 +351,14 @@ class Platform:
             zip_file.extractall(os.path.join(self.site, folder))
 
     def open(self, folder, **query):
-        """The harness with the package's page in its frame, the driver in that frame."""
+        """The harness with the package's page in its frame, the driver in that frame; with via,
+        a frame of another origin stands between them."""
         query["package"] = folder
+        self.depth = 2 if "via" in query else 1
         url = "http://127.0.0.1:%d/scorm_harness.html?%s" % (
             self.server.server_port, "&".join("%s=%s" % item for item in query.items()))
         self.driver.get(url)
-        self.driver.switch_to.frame("sco")
+        self.enter()
         WebDriverWait(self.driver, 20).until(lambda driver: driver.execute_script(
             "const quiz = document.getElementById('quiz'); return quiz !== null && !quiz.hidden"))
         return Page(self.driver)
@@ -364,8 +367,14 @@ class Platform:
         """The calls the page made, in order, and the data the run-time holds."""
         self.driver.switch_to.default_content()
         calls, cmi = self.driver.execute_script("return [calls, API.renderCommitCMI(true).cmi]")
-        self.driver.switch_to.frame("sco")
+        self.enter()
         return calls, cmi
+
+    def enter(self):
+        for _ in range(self.depth):
+            WebDriverWait(self.driver, 20).until(lambda driver: driver.execute_script(
+                "return document.getElementById('sco') !== null"))
+            self.driver.switch_to.frame("sco")
 
     def leave(self):
         """The platform takes the page away, as when the student goes elsewhere mid-test."""
@@ -373,7 +382,7 @@ class Platform:
         self.driver.execute_script("document.getElementById('sco').src = 'about:blank'")
         WebDriverWait(self.driver, 20).until(
             lambda driver: driver.execute_script("return calls.some(call => call[0] === 'LMSFinish')"))
-        self.driver.switch_to.frame("sco")
+        self.enter()
 
     def violations(self, what):
         """axe-core on the page as it stands: every rule it has, no violation allowed."""
@@ -503,6 +512,14 @@ def run_platform(platform, native, convert_command):
         check(TIMESPAN.fullmatch(written.get("cmi.core.session_time", "")), what + ": the session time")
         check(names(calls).count("LMSFinish") == 1 and names(calls)[-1] == "LMSFinish"
               and "LMSCommit" not in names(calls), what + ": finished once: %r" % names(calls))
+
+    # A frame of another origin between the platform and the page: the page looks past it.
+    page = platform.open("attempt3", via="http://localhost:%d" % platform.server.server_port)
+    answer_all(page, [3, 0])
+    page.press("close")
+    calls, cmi = platform.state()
+    check(names(calls)[0] == "LMSInitialize" and names(calls)[-1] == "LMSFinish"
+          and cmi["core"]["score"]["raw"] == "50.00", "the API past a frame of another origin: %r" % calls)
 
     # A platform that fails its calls never stops the student.
     for query in ({"fail": "LMSSetValue"}, {"throw": "LMSGetValue,LMSSetValue,LMSCommit,LMSFinish"},
