@@ -377,11 +377,12 @@ class Platform:
             self.driver.switch_to.frame("sco")
 
     def leave(self):
-        """The platform takes the page away, as when the student goes elsewhere mid-test."""
+        """The platform takes the page away, as when the student goes elsewhere mid-test; back once
+        the frame shows the blank page."""
         self.driver.switch_to.default_content()
         self.driver.execute_script("document.getElementById('sco').src = 'about:blank'")
-        WebDriverWait(self.driver, 20).until(
-            lambda driver: driver.execute_script("return calls.some(call => call[0] === 'LMSFinish')"))
+        WebDriverWait(self.driver, 20).until(lambda driver: driver.execute_script(
+            "return document.getElementById('sco').contentWindow.location.href === 'about:blank'"))
         self.enter()
 
     def violations(self, what):
@@ -486,6 +487,9 @@ def attempt(platform, page, what, questions, chosen, score, status):
           what + ": OK finishes, once: %r" % names(calls)[-3:])
     check(not page.visible("again") and page.text("ended") == ENDED,
           what + ": no new attempt from the page after the finish")
+    platform.leave()
+    calls, _ = platform.state()
+    check(names(calls).count("LMSFinish") == 1, what + ": leaving after the finish finishes no more")
 
 
 def run_platform(platform, native, convert_command):
