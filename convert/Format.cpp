@@ -4,6 +4,7 @@
 #include "convert/CsvFormat.h"
 #include "convert/HtmlPage.h"
 #include "convert/Messages.h"
+#include "convert/ScormPackage.h"
 #include "storage/Cp1250.h"
 #include "storage/FileExtension.h"
 #include "storage/TestFileDecoder.h"
@@ -28,7 +29,8 @@ void WriteTest(const QuestionArray& questions, const std::string&, ByteSink& sin
                               [&sink](const uint8_t* data, size_t size) { sink.Write(data, size); });
 }
 
-const Format* const kFormats[] = {&kTestFileFormat, &kAikenFormat, &kCsvFormat, &kHtmlPageFormat};
+const Format* const kFormats[] = {&kTestFileFormat, &kAikenFormat, &kCsvFormat, &kHtmlPageFormat,
+                                  &kScormPackageFormat};
 
 } // namespace
 

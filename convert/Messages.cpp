@@ -94,6 +94,10 @@ std::string Messages::Converted(int32_t count, const std::string& target) {
            Plural(count, u8"otázka uložena", u8"otázky uloženy", u8"otázek uloženo") + u8" do " + target;
 }
 
+std::string Messages::UnknownOutput(const std::string& value) {
+    return u8"volba --to: neznámý výstup „" + value + u8"“; použijte html, zip, csv nebo txt";
+}
+
 std::string Messages::NameNotInCodePage(char32_t character) {
     return u8"název souboru obsahuje znak " + Cp1250Check::CodePoint(character) +
            u8", který Windows-1250 nemá, a program by takový test nenašel; soubor přejmenujte";

@@ -65,13 +65,15 @@ public:
     // The command.
     static std::string Usage() {
         return u8"použití: kvizar-convert ZDROJ CÍL [--force]  (.tst test, .txt Aiken, .csv CSV, .html "
-               u8"webová stránka; právě jeden z nich je .tst)";
+               u8"webová stránka, .zip balíček SCORM pro výukový systém; právě jeden z nich je .tst)";
     }
     static std::string UnknownFormat() {
-        return u8"neznámý formát; použijte .tst (test), .txt (Aiken), .csv (CSV) nebo .html (webová stránka)";
+        return u8"neznámý formát; použijte .tst (test), .txt (Aiken), .csv (CSV), .html (webová stránka) "
+               u8"nebo .zip (balíček SCORM)";
     }
     static std::string PageNotRead() {
-        return u8"webová stránka se jen zapisuje; zdrojem stránky .html je test (.tst)";
+        return u8"webová stránka a balíček se jen zapisují; zdrojem stránky .html i balíčku .zip je test "
+               u8"(.tst)";
     }
     static std::string OneSideTest() { return u8"právě jeden ze souborů musí být test (.tst)"; }
     static std::string TargetExists() { return u8"soubor už existuje; přepsat jej dovolí volba --force"; }
@@ -79,15 +81,17 @@ public:
 
     // The Windows program's own: files dropped onto it, and its console window.
     static std::string DropUsage() {
-        return u8"nebo:    kvizar-convert SOUBOR…  (z .txt a .csv udělá test ve složce Kvizar vedle "
-               u8"programu, "
-               u8"z testu .tst soubor .txt ve formátu Aiken vedle něj; soubory lze i přetáhnout na ikonu "
+        return u8"nebo:    kvizar-convert [--to html|zip|csv|txt] SOUBOR…  (z .txt a .csv udělá test ve "
+               u8"složce "
+               u8"Kvizar vedle programu, z testu .tst soubor .txt ve formátu Aiken vedle něj, s volbou --to "
+               u8"webovou stránku, balíček SCORM, CSV nebo Aiken; soubory lze i přetáhnout na ikonu "
                u8"programu)";
     }
     static std::string PressEnter() { return u8"Okno zavřete klávesou Enter."; }
     static std::string KeptExisting() {
         return u8"soubor už existuje a převod jej nepřepíše; přejmenujte jej nebo jej smažte";
     }
+    static std::string UnknownOutput(const std::string& value);
     static std::string NameNotInCodePage(char32_t character);
     static std::string NotATestName() {
         return u8"z názvu souboru nemůže být název testu (je prázdný, je to název zařízení, nebo by cesta "

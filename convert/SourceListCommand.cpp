@@ -8,6 +8,11 @@
 #include "storage/TestFolder.h"
 #include "storage/TestName.h"
 
+const Format* SourceListCommand::OutputNamed(const std::string& value) {
+    const Format* format = FormatOf("." + value);
+    return format != nullptr && format != &kTestFileFormat && value == format->extension ? format : nullptr;
+}
+
 ConvertOutcome SourceListCommand::Convert(const std::wstring& source) {
     const std::string shown = Utf8FromWide(source);
     if (!IsWellFormedUtf16(source))
@@ -17,7 +22,7 @@ ConvertOutcome SourceListCommand::Convert(const std::wstring& source) {
         return ConvertOutcome::Refused(shown, Messages::UnknownFormat());
     const size_t dot = ExtensionDot(source);
     if (format == &kTestFileFormat)
-        return ToNewFile(source, source.substr(0, dot) + L".txt");
+        return ToNewFile(source, source.substr(0, dot) + L"." + WideFromUtf8(m_testOutput.extension));
     const size_t nameStart = source.find_last_of(L"\\/") + 1; // 0 where there is no folder
     return ToTestFolder(source, source.substr(nameStart, dot - nameStart));
 }

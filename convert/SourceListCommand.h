@@ -1,8 +1,9 @@
 #pragma once
 // "kvizar-convert SOURCE…", typed or what Explorer passes for files dropped onto the exe: each
 // source is converted to a target of its own. An Aiken or CSV file becomes a test in the test
-// folder beside the exe, named like the file, so that the program lists it; a test becomes an
-// Aiken file beside itself. A name that is taken already is refused: nothing is replaced.
+// folder beside the exe, named like the file, so that the program lists it; a test becomes a file
+// beside itself, Aiken unless another output was chosen ("--to zip", as Explorer's "Send to"
+// entries pass it). A name that is taken already is refused: nothing is replaced.
 
 #include "convert/ConvertCommand.h"
 
@@ -10,7 +11,12 @@
 
 class SourceListCommand {
 public:
-    explicit SourceListCommand(FileAccess& files) : m_files(files), m_command(files) {}
+    SourceListCommand(FileAccess& files, const Format& testOutput)
+        : m_files(files), m_command(files), m_testOutput(testOutput) {}
+
+    // The output "--to VALUE" names: a format the converter writes other than a test, by its
+    // extension (html, zip, csv, txt); nullptr for any other value.
+    static const Format* OutputNamed(const std::string& value);
 
     // One source, named as Windows names it (UTF-16).
     ConvertOutcome Convert(const std::wstring& source);
@@ -21,4 +27,5 @@ private:
 
     FileAccess& m_files;
     ConvertCommand m_command;
+    const Format& m_testOutput;
 };

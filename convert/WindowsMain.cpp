@@ -1,7 +1,9 @@
 // kvizar-convert for Windows: "kvizar-convert SOURCE TARGET [--force]", and "kvizar-convert
-// SOURCE…" for files named one by one or dropped onto the exe in Explorer. The arguments come in
-// UTF-16 (wmain), so a name keeps every character whatever the system's code page.
+// [--to OUTPUT] SOURCE…" for files named one by one, dropped onto the exe in Explorer or sent to
+// it by a "Send to" entry. The arguments come in UTF-16 (wmain), so a name keeps every character
+// whatever the system's code page.
 
+#include "convert/AikenFormat.h"
 #include "convert/Console.h"
 #include "convert/SourceListCommand.h"
 #include "convert/Messages.h"
@@ -23,10 +25,12 @@ bool IsTest(const std::wstring& argument) {
     return FormatOf(Utf8FromWide(argument)) == &kTestFileFormat;
 }
 
-// --force, or two names of which exactly one is a test, make the two-argument form; any other list
-// names sources. Files dropped together all exist, so a test and a text file dropped as a pair
+// --force, or two names of which exactly one is a test, make the two-argument form; --to, or any
+// other list, names sources. Files dropped together all exist, so a test and a text file dropped as a pair
 // are refused like any existing target, and nothing is written.
 bool IsSourceAndTarget(const std::vector<std::wstring>& arguments) {
+    if (std::find(arguments.begin(), arguments.end(), L"--to") != arguments.end())
+        return false;
     if (std::find(arguments.begin(), arguments.end(), L"--force") != arguments.end())
         return true;
     return arguments.size() == 2 && IsTest(arguments[0]) != IsTest(arguments[1]);
@@ -47,10 +51,32 @@ int ConvertPair(const std::vector<std::wstring>& arguments) {
     return outcome.exitCode;
 }
 
+// Asked for, the usage is the answer (standard output, exit code 0); otherwise a mistake.
+int ShowUsage(bool asked) {
+    const DWORD stream = asked ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE;
+    Console::WriteLine(stream, Messages::Usage());
+    Console::WriteLine(stream, Messages::DropUsage());
+    return asked ? ConvertOutcome::kDone : ConvertOutcome::kUsage;
+}
+
 // Every source in turn, whatever became of the one before; the exit code tells whether any failed.
-int ConvertEach(const std::vector<std::wstring>& sources) {
+// "--to OUTPUT" anywhere in the list chooses what a test becomes.
+int ConvertEach(std::vector<std::wstring> sources) {
+    const Format* output = &kAikenFormat;
+    const auto option = std::find(sources.begin(), sources.end(), L"--to");
+    if (option != sources.end()) {
+        const std::string value = option + 1 == sources.end() ? std::string() : Utf8FromWide(option[1]);
+        output = SourceListCommand::OutputNamed(value);
+        if (output == nullptr) {
+            Print(ConvertOutcome{ConvertOutcome::kUsage, Messages::UnknownOutput(value)});
+            return ConvertOutcome::kUsage;
+        }
+        sources.erase(option, option + 2);
+        if (sources.empty())
+            return ShowUsage(false);
+    }
     WindowsFileAccess files;
-    SourceListCommand command(files);
+    SourceListCommand command(files, *output);
     int exitCode = ConvertOutcome::kDone;
     for (const std::wstring& source : sources) {
         const ConvertOutcome outcome = command.Convert(source);
@@ -58,14 +84,6 @@ int ConvertEach(const std::vector<std::wstring>& sources) {
         exitCode = std::max(exitCode, outcome.exitCode);
     }
     return exitCode;
-}
-
-// Asked for, the usage is the answer (standard output, exit code 0); otherwise a mistake.
-int ShowUsage(bool asked) {
-    const DWORD stream = asked ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE;
-    Console::WriteLine(stream, Messages::Usage());
-    Console::WriteLine(stream, Messages::DropUsage());
-    return asked ? ConvertOutcome::kDone : ConvertOutcome::kUsage;
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds what is missing and runs the four benchmarks under Wine, then prints a summary table.
+# Builds what is missing and runs the five benchmarks under Wine, then prints a summary table.
 # Every figure is a ratio against a baseline measured in the same run, from medians of several runs:
 #   storage   a test of 20,000 full-length questions loaded and saved, against one plain read and
 #             one plain write+flush of the same bytes; the memory the load adds, against the array
@@ -8,6 +8,9 @@
 #   picker    CRunSelectDlg opened over a folder of 10,000 tests, against listing that folder alone
 #   convert   the same 20,000 questions (Czech-looking texts) to CSV and back and to Aiken and back,
 #             against one plain read and one plain write+flush of each of the files
+#   package   the same 20,000 questions packed for a learning platform (.zip), from the loaded test
+#             to the written package, against zlib compressing the same page bytes at the same
+#             level plus one plain write+flush of the result; and the package's size against the page's
 # A missed goal is reported, never an error; a benchmark that fails ends the script.
 # Without DISPLAY it starts a private X server. Where 32-bit programs cannot start, it measures the
 # 64-bit build of the same code in BUILD_DIR/x64.
@@ -49,6 +52,7 @@ run "$bench/storage_bench/storage_bench.exe" "$questions" "$runs"
 run "$bench/startup_bench/startup_bench.exe" "$pairs"
 run "$bench/picker_full/picker_bench.exe" "$tests" "$runs"
 run "$bench/convert_bench/convert_bench.exe" "$questions" "$runs"
+run "$bench/package_bench/package_bench.exe" "$questions" "$runs"
 
 echo
 echo "Summary: each figure against its baseline from the same run (medians)"

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, once: the i686 mingw-w64 cross compiler, 32-bit Wine,
-# Xvfb and fonts. It adds the i386 architecture to the system (32-bit Wine lives there).
+# Xvfb and fonts, and zlib for both the exes and the native converter. It adds the i386 architecture to the system (32-bit Wine lives there).
 # Safe to run again: it installs only what is missing. Works as root or through sudo.
 set -euo pipefail
 
 packages=(cmake g++-mingw-w64-i686 wine wine32:i386 xvfb xauth x11-utils fonts-wine fonts-liberation
-          imagemagick clang libclang-rt-14-dev googletest libgtest-dev locales python3 nsis zip unzip)
+          imagemagick clang libclang-rt-14-dev googletest libgtest-dev locales python3 nsis zip unzip
+          zlib1g-dev libz-mingw-w64-dev)
 # A caller may name more (the test command, its browser).
 packages+=("$@")
 

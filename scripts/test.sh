@@ -5,8 +5,11 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${1:-"$root/build"}
 
-# Only the tests need a browser: the web page the converter writes runs in headless Chromium.
-"$root/scripts/setup.sh" chromium chromium-driver python3-selenium
+# Only the tests need a browser: the web page the converter writes runs in headless Chromium;
+# xmllint reads the learning-platform package's manifest.
+"$root/scripts/setup.sh" chromium chromium-driver python3-selenium libxml2-utils
+# Debian's npm only where there is none: some machines carry another npm that Debian's conflicts with.
+command -v npm >/dev/null || "$root/scripts/setup.sh" npm
 # The 32-bit build is always made: it is the program users get.
 "$root/scripts/build.sh" "$build_dir"
 shipped_dir=$build_dir
@@ -14,6 +17,18 @@ source "$root/scripts/pick-build.sh"
 [ "$build_dir" = "$shipped_dir" ] || "$root/scripts/build.sh" "$build_dir"
 "$root/scripts/make-prefix.sh" "$build_dir"
 source "$root/scripts/wine-env.sh" "$build_dir"
+
+# The learning platform's run-time (scorm-again) and the accessibility checker (axe-core) that the
+# browser test runs against, as tests/convert/package-lock.json pins them; installed again only
+# when that file changes.
+node_dir="$build_dir/node"
+if ! cmp -s "$root/tests/convert/package-lock.json" "$node_dir/installed-lock.json"; then
+    rm -rf "$node_dir"
+    mkdir -p "$node_dir"
+    cp "$root/tests/convert/package.json" "$root/tests/convert/package-lock.json" "$node_dir/"
+    (cd "$node_dir" && npm ci --no-audit --no-fund --loglevel=error)
+    cp "$node_dir/package-lock.json" "$node_dir/installed-lock.json"
+fi
 
 source "$root/scripts/xvfb.sh"
 trap 'stop_wine_and_xvfb' EXIT

@@ -3,6 +3,7 @@
 
 #include "convert/ConvertCommand.h"
 #include "convert/HtmlPage.h"
+#include "convert/ScormPackage.h"
 #include "tests/convert/MemoryFiles.h"
 #include "convert/Messages.h"
 #include "storage/Cp1250Check.h"
@@ -63,10 +64,15 @@ TEST_F(ConvertCommandTest, TakesEachFormatByItsExtensionInAnyCase) {
         const char* path;
         const Format* format;
     } cases[] = {
-        {"a.TST", &kTestFileFormat},  {"b.Txt", &kAikenFormat},
-        {"dir.x/c.cSv", &kCsvFormat}, {u8"Zeměpis.HTML", &kHtmlPageFormat},
-        {"d.tst.bak", nullptr},       {"dir.txt/e", nullptr},
-        {"dir.csv\\f", nullptr},      {"g", nullptr},
+        {"a.TST", &kTestFileFormat},
+        {"b.Txt", &kAikenFormat},
+        {"dir.x/c.cSv", &kCsvFormat},
+        {u8"Zeměpis.HTML", &kHtmlPageFormat},
+        {"p.Zip", &kScormPackageFormat},
+        {"d.tst.bak", nullptr},
+        {"dir.txt/e", nullptr},
+        {"dir.csv\\f", nullptr},
+        {"g", nullptr},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.format, FormatOf(c.path)) << c.path;
@@ -164,6 +170,8 @@ TEST_F(ConvertCommandTest, RefusesWithTheFileLineAndColumn) {
         {{"order.txt", "out.csv"}, 2, Messages::OneSideTest()},
         {{"order.txt", "out.html"}, 2, Messages::OneSideTest()},
         {{"page.html", "out.tst"}, 1, u8"page.html: " + Messages::PageNotRead()},
+        {{"package.zip", "out.tst"}, 1, u8"package.zip: " + Messages::PageNotRead()},
+        {{"order.txt", "out.zip"}, 2, Messages::OneSideTest()},
         {{"in.tst"}, 2, Messages::Usage()},
         {{"in.tst", "a.csv", "b.csv"}, 2, Messages::Usage()},
     };

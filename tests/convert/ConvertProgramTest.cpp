@@ -3,7 +3,12 @@
 // its exit code, the lines it prints (UTF-8), the files it writes byte for byte and the ones it
 // must leave as they are.
 
+#include "convert/AikenFormat.h"
+#include "convert/CsvFormat.h"
+#include "convert/HtmlPage.h"
 #include "convert/Messages.h"
+#include "convert/ScormPackage.h"
+#include "tests/convert/MemoryFiles.h"
 #include "tests/support/Files.h"
 #include "tests/support/WindowTesting.h"
 
@@ -141,6 +146,50 @@ TEST_F(ConvertProgram, MakesAnAikenFileBesideATest) {
     EXPECT_EQ(0u, run.exitCode);
     EXPECT_EQ(u8"1 otázka uložena do Matematika.txt\r\n", run.output);
     EXPECT_EQ(BytesOf(kSumAiken), ReadBytes(In(L"Matematika.txt")));
+}
+
+// "--to", as the installer's "Send to" entries pass it, chooses what a test becomes, beside it;
+// text files still become tests.
+TEST_F(ConvertProgram, TheOutputOptionChoosesWhatATestBecomes) {
+    WriteBytes(In(L"Matematika.tst"), FileOf({kSum}));
+    WriteBytes(In(L"Sou\u010det.txt"), BytesOf(kSumAiken));
+    const struct {
+        const wchar_t* arguments;
+        const wchar_t* target;
+        const Format& format;
+    } cases[] = {
+        {L"--to html Matematika.tst", L"Matematika.html", kHtmlPageFormat},
+        {L"--to zip Matematika.tst", L"Matematika.zip", kScormPackageFormat},
+        {L"Matematika.tst --to csv", L"Matematika.csv", kCsvFormat},
+        {L"--to txt Matematika.tst", L"Matematika.txt", kAikenFormat},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Utf8(c.arguments));
+        const Finished run = Run(c.arguments);
+        EXPECT_EQ(0u, run.exitCode);
+        EXPECT_EQ(u8"1 otázka uložena do " + Utf8(c.target) + "\r\n", run.output);
+        MemorySink expected;
+        c.format.write(ArrayOf({kSum}), "Matematika", expected);
+        EXPECT_EQ(expected.bytes, ReadBytes(In(c.target)));
+        DeleteFileW(In(c.target).c_str());
+    }
+
+    const Finished text = Run(L"--to zip Sou\u010det.txt");
+    EXPECT_EQ(0u, text.exitCode);
+    EXPECT_EQ(FileOf({kSum}), ReadBytes(TestIn(L"Sou\u010det")));
+
+    const std::vector<std::wstring> before = FolderEntries(folder);
+    for (const auto& wrong :
+         {std::make_pair(L"--to pdf Matematika.tst", Messages::UnknownOutput("pdf")),
+          std::make_pair(L"--to tst Matematika.tst", Messages::UnknownOutput("tst")),
+          std::make_pair(L"Matematika.tst --to", Messages::UnknownOutput("")),
+          std::make_pair(L"--to zip", Messages::Usage() + "\r\n" + Messages::DropUsage())}) {
+        SCOPED_TRACE(Utf8(wrong.first));
+        const Finished run = Run(wrong.first);
+        EXPECT_EQ(2u, run.exitCode);
+        EXPECT_EQ(wrong.second + "\r\n", run.output);
+    }
+    EXPECT_EQ(before, FolderEntries(folder));
 }
 
 // Every source in turn: those that can be converted are, the others are refused by name, and

@@ -7,5 +7,6 @@ set(KVIZAR_CONVERT_TEST_SOURCES
     CsvTest.cpp
     ExportTest.cpp
     HtmlPageTest.cpp
+    ScormPackageTest.cpp
     TextInputTest.cpp
 )
