@@ -6,6 +6,7 @@
 // Exits 1 when the package does not hold the page.
 
 #include "bench/BenchSupport.h"
+#include "bench/BenchTest.h"
 #include "bench/FileBaselines.h"
 #include "convert/HtmlPage.h"
 #include "convert/ScormPackage.h"
@@ -23,9 +24,6 @@
 
 namespace {
 const double kMegabyte = 1e6;
-
-// Czech-looking texts: letters, blanks and some of the letters UTF-8 takes two bytes for.
-const char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz    \xe1\xe8\xec\xf8\x9e";
 
 // As kvizar-convert.exe saves it: a temporary file beside the target, flushed, then renamed over it.
 double Pack(const QuestionArray& test) {
@@ -84,7 +82,7 @@ int main(int argc, char** argv) {
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     Require(count > 0, "the number of questions must be at least 1");
 
-    const QuestionArray test = FullLengthTest(count, kAlphabet);
+    const QuestionArray test = CzechLookingTest(count); // the convert bench's test
     MemorySink page;
     kHtmlPageFormat.write(test, "bench", page);
     std::vector<uint8_t> compressed(deflateBound(nullptr, static_cast<uLong>(page.bytes.size())));
