@@ -1,6 +1,7 @@
 #include "convert/ScormPackage.h"
 
 #include "convert/HtmlPage.h"
+#include "convert/Utf8.h"
 #include "convert/ZipWriter.h"
 
 #include <string_view>
@@ -41,36 +42,23 @@ bool IsXmlCharacter(char32_t c) {
            (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// The length of the UTF-8 sequence at text[at] and its character, or 0 where it is not one.
-size_t DecodeUtf8(const std::string& text, size_t at, char32_t& character) {
-    const uint8_t lead = static_cast<uint8_t>(text[at]);
-    const size_t length = lead < 0x80                    ? 1
-                          : lead >= 0xC2 && lead <= 0xDF ? 2
-                          : (lead & 0xF0) == 0xE0        ? 3
-                          : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                         : 0;
-    if (length == 0 || text.size() - at < length)
-        return 0;
-    character = length == 1 ? lead : lead & (0xFF >> (length + 1));
-    for (size_t i = 1; i < length; ++i) {
-        const uint8_t next = static_cast<uint8_t>(text[at + i]);
-        if ((next & 0xC0) != 0x80)
-            return 0;
-        character = character << 6 | (next & 0x3F);
-    }
-    const char32_t shortest[] = {0, 0, 0x80, 0x800, 0x10000};
-    return character < shortest[length] ? 0 : length; // too long a form
-}
-
 // Element text: & < > escaped, and nothing else, since a platform's reader may split the text at
 // every reference it meets and lose blanks on the way. A name that no XML can hold (a file name
 // on Linux may carry a control or bytes that are no UTF-8) gets U+FFFD in that place.
 std::string XmlText(const std::string& text) {
     std::string xml;
-    for (size_t at = 0; at < text.size();) {
-        char32_t character = 0;
-        const size_t length = DecodeUtf8(text, at, character);
-        if (length == 0 || !IsXmlCharacter(character))
+    const uint8_t* p = reinterpret_cast<const uint8_t*>(text.data());
+    for (const uint8_t* const end = p + text.size(); p != end;) {
+        const uint8_t* const from = p;
+        char32_t character = *p;
+        bool decoded = true;
+        if (character < 0x80) {
+            ++p;
+        } else if (!DecodeUtf8(p, end, character)) {
+            decoded = false; // a byte that is no UTF-8
+            ++p;
+        }
+        if (!decoded || !IsXmlCharacter(character))
             xml += kReplacement;
         else if (character == '&')
             xml += "&amp;";
@@ -79,8 +67,7 @@ std::string XmlText(const std::string& text) {
         else if (character == '>')
             xml += "&gt;";
         else
-            xml.append(text, at, length);
-        at += length == 0 ? 1 : length;
+            xml.append(reinterpret_cast<const char*>(from), static_cast<size_t>(p - from));
     }
     return xml;
 }

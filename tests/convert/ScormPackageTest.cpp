@@ -214,7 +214,9 @@ TEST(ScormPackage, TheManifestNamesTheWholeTestAndIsScorm12) {
         {"a\x01"
          "b\x7f",
          u8"a\uFFFDb\x7f"},
-        {"\xff\xc0\xaf\xed\xa0\x80\xef\xbf\xbe\xe2\x82", u8"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
+        // Each byte that starts no character on its own, a surrogate's three among them; U+FFFE whole.
+        {"\xff\xc0\xaf\xed\xa0\x80\xef\xbf\xbe\xe2\x82",
+         u8"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
     };
     std::set<std::string> identifiers;
     for (const auto& c : cases) {
