@@ -7,8 +7,9 @@
 #include "bench/BenchSupport.h"
 #include "bench/BenchTest.h"
 #include "bench/FileBaselines.h"
-#include "convert/AikenFormat.h"
-#include "convert/CsvFormat.h"
+#include "convert/formats/AikenFormat.h"
+#include "convert/formats/TestFileFormat.h"
+#include "convert/formats/CsvFormat.h"
 
 #include <windows.h>
 
@@ -66,7 +67,7 @@ double Convert(const std::wstring& source, const Format& from, const std::wstrin
     }
     Require(!read.refusal && !CheckExport(to, read.questions), "a conversion was refused");
     BenchFile output(target, true);
-    to.write(read.questions, "bench", output);
+    to.write(read.questions, WriteOptions{"bench"}, output);
     output.Flush();
     return Seconds() - start;
 }

@@ -8,8 +8,8 @@
 #include "bench/BenchSupport.h"
 #include "bench/BenchTest.h"
 #include "bench/FileBaselines.h"
-#include "convert/HtmlPage.h"
-#include "convert/ScormPackage.h"
+#include "convert/formats/HtmlPage.h"
+#include "convert/formats/ScormPackage.h"
 #include "convert/WindowsFileAccess.h"
 #include "tests/convert/MemoryFiles.h"
 
@@ -30,7 +30,7 @@ double Pack(const QuestionArray& test) {
     WindowsFileAccess files;
     const double start = Seconds();
     files.SaveSafely("bench.zip", true,
-                     [&test](ByteSink& sink) { kScormPackageFormat.write(test, "bench", sink); });
+                     [&test](ByteSink& sink) { kScormPackageFormat.write(test, WriteOptions{"bench"}, sink); });
     return Seconds() - start;
 }
 
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
 
     const QuestionArray test = CzechLookingTest(count); // the convert bench's test
     MemorySink page;
-    kHtmlPageFormat.write(test, "bench", page);
+    kHtmlPageFormat.write(test, WriteOptions{"bench"}, page);
     std::vector<uint8_t> compressed(deflateBound(nullptr, static_cast<uLong>(page.bytes.size())));
 
     std::vector<double> packing, floor;

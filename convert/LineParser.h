@@ -2,7 +2,7 @@
 // What the Aiken and CSV readers share: they take a file's lines whole, decoded to the test's
 // Windows-1250 bytes (see LineReader), stop at the first refusal, and gather their questions.
 
-#include "convert/Format.h"
+#include "convert/formats/Format.h"
 #include "storage/Cp1250.h"
 
 #include <string_view>

@@ -89,13 +89,32 @@ std::string Messages::QuestionTooShortForMoodle(int32_t question) {
                                 u8"uložte test jako CSV (.csv)";
 }
 
+std::string Messages::ControlInDocument(int32_t question, int field, char32_t character) {
+    const std::string where =
+        field == FieldQuestion ? u8"text otázky" : u8"možnost " + Letter(field - FieldAnswer1);
+    return u8"otázka " + std::to_string(question) + ", " + where + u8": řídicí znak " +
+           Cp1250Check::CodePoint(character) +
+           u8" nelze do dokumentu zapsat; smažte jej v programu Kvizar tlačítkem „Editovat test“";
+}
+
+std::string Messages::DocumentTooLarge(int groups) {
+    return u8"test je na " + std::to_string(groups) + " " +
+           Plural(groups, u8"skupinu", u8"skupiny", u8"skupin") +
+           u8" příliš velký: dokument by přesáhl 4 GiB, víc soubor .docx neunese; zvolte méně skupin "
+           u8"(--groups)";
+}
+
+std::string Messages::BadGroups(const std::string& value) {
+    return u8"volba --groups: „" + value + u8"“ není počet skupin; použijte číslo 1 až 6";
+}
+
 std::string Messages::Converted(int32_t count, const std::string& target) {
     return std::to_string(count) + " " +
            Plural(count, u8"otázka uložena", u8"otázky uloženy", u8"otázek uloženo") + u8" do " + target;
 }
 
 std::string Messages::UnknownOutput(const std::string& value) {
-    return u8"volba --to: neznámý výstup „" + value + u8"“; použijte html, zip, csv nebo txt";
+    return u8"volba --to: neznámý výstup „" + value + u8"“; použijte html, zip, docx, csv nebo txt";
 }
 
 std::string Messages::NameNotInCodePage(char32_t character) {

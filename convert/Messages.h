@@ -61,31 +61,40 @@ public:
     static std::string BlanksForAiken(int32_t question, int field);
     static std::string QuestionReadsAsLine(int32_t question);
     static std::string QuestionTooShortForMoodle(int32_t question);
+    static std::string ControlInDocument(int32_t question, int field, char32_t character);
+    static std::string DocumentTooLarge(int groups);
 
     // The command.
     static std::string Usage() {
-        return u8"použití: kvizar-convert ZDROJ CÍL [--force]  (.tst test, .txt Aiken, .csv CSV, .html "
-               u8"webová stránka, .zip balíček SCORM pro výukový systém; právě jeden z nich je .tst)";
+        return u8"použití: kvizar-convert ZDROJ CÍL [--force] [--groups N]  (.tst test, .txt Aiken, .csv "
+               u8"CSV, "
+               u8".html webová stránka, .zip balíček SCORM pro výukový systém, .docx dokument k tisku ve "
+               u8"skupinách, --groups 1 až 6, bez ní 2; právě jeden z nich je .tst)";
     }
     static std::string UnknownFormat() {
-        return u8"neznámý formát; použijte .tst (test), .txt (Aiken), .csv (CSV), .html (webová stránka) "
-               u8"nebo .zip (balíček SCORM)";
+        return u8"neznámý formát; použijte .tst (test), .txt (Aiken), .csv (CSV), .html (webová stránka), "
+               u8".zip (balíček SCORM) nebo .docx (dokument k tisku)";
     }
     static std::string PageNotRead() {
-        return u8"webová stránka a balíček se jen zapisují; zdrojem stránky .html i balíčku .zip je test "
-               u8"(.tst)";
+        return u8"webová stránka, balíček a dokument k tisku se jen zapisují; zdrojem stránky .html, balíčku "
+               u8".zip i dokumentu .docx je test (.tst)";
     }
     static std::string OneSideTest() { return u8"právě jeden ze souborů musí být test (.tst)"; }
     static std::string TargetExists() { return u8"soubor už existuje; přepsat jej dovolí volba --force"; }
     static std::string Converted(int32_t count, const std::string& target);
+    static std::string BadGroups(const std::string& value);
+    static std::string GroupsNotForOutput() {
+        return u8"volba --groups patří jen k dokumentu k tisku (.docx); jiný výstup skupiny nemá";
+    }
 
     // The Windows program's own: files dropped onto it, and its console window.
     static std::string DropUsage() {
-        return u8"nebo:    kvizar-convert [--to html|zip|csv|txt] SOUBOR…  (z .txt a .csv udělá test ve "
-               u8"složce "
-               u8"Kvizar vedle programu, z testu .tst soubor .txt ve formátu Aiken vedle něj, s volbou --to "
-               u8"webovou stránku, balíček SCORM, CSV nebo Aiken; soubory lze i přetáhnout na ikonu "
-               u8"programu)";
+        return u8"nebo:    kvizar-convert [--to html|zip|docx|csv|txt] [--groups N] SOUBOR…  (z .txt a .csv "
+               u8"udělá test ve složce Kvizar vedle programu, z testu .tst soubor .txt ve formátu Aiken "
+               u8"vedle "
+               u8"něj, s volbou --to webovou stránku, balíček SCORM, dokument k tisku, CSV nebo Aiken; "
+               u8"soubory "
+               u8"lze i přetáhnout na ikonu programu)";
     }
     static std::string PressEnter() { return u8"Okno zavřete klávesou Enter."; }
     static std::string KeptExisting() {

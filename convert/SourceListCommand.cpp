@@ -1,17 +1,13 @@
 #include "convert/SourceListCommand.h"
 
 #include "convert/Messages.h"
+#include "convert/formats/TestFileFormat.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "storage/Cp1250Check.h"
 #include "storage/FileExtension.h"
 #include "storage/TestFolder.h"
 #include "storage/TestName.h"
-
-const Format* SourceListCommand::OutputNamed(const std::string& value) {
-    const Format* format = FormatOf("." + value);
-    return format != nullptr && format != &kTestFileFormat && value == format->extension ? format : nullptr;
-}
 
 ConvertOutcome SourceListCommand::Convert(const std::wstring& source) {
     const std::string shown = Utf8FromWide(source);
@@ -22,7 +18,8 @@ ConvertOutcome SourceListCommand::Convert(const std::wstring& source) {
         return ConvertOutcome::Refused(shown, Messages::UnknownFormat());
     const size_t dot = ExtensionDot(source);
     if (format == &kTestFileFormat)
-        return ToNewFile(source, source.substr(0, dot) + L"." + WideFromUtf8(m_testOutput.extension));
+        return ToNewFile(source, source.substr(0, dot) + L"." + WideFromUtf8(m_testOutput.extension),
+                         m_groups);
     const size_t nameStart = source.find_last_of(L"\\/") + 1; // 0 where there is no folder
     return ToTestFolder(source, source.substr(nameStart, dot - nameStart));
 }
@@ -46,9 +43,10 @@ ConvertOutcome SourceListCommand::ToTestFolder(const std::wstring& source, const
     return outcome;
 }
 
-ConvertOutcome SourceListCommand::ToNewFile(const std::wstring& source, const std::wstring& target) {
+ConvertOutcome SourceListCommand::ToNewFile(const std::wstring& source, const std::wstring& target,
+                                            std::optional<int> groups) {
     const std::string shownTarget = Utf8FromWide(target);
     if (m_files.Exists(shownTarget))
         return ConvertOutcome::Refused(shownTarget, Messages::KeptExisting());
-    return m_command.Convert(Utf8FromWide(source), shownTarget, false);
+    return m_command.Convert(Utf8FromWide(source), shownTarget, false, groups);
 }

@@ -18,6 +18,8 @@ constexpr uint16_t kDosDate = (0 << 9) | (1 << 5) | 1;
 constexpr size_t kOutputSize = 256 * 1024;
 // zlib counts its input in 32 bits.
 constexpr size_t kLargestStep = 1u << 30;
+// What a 32-bit size or offset can name.
+constexpr uint64_t kMostBytes = UINT32_MAX;
 
 // A header's fields, little-endian, in the order they are appended.
 class Fields {
@@ -56,6 +58,7 @@ ByteSink& ZipWriter::BeginEntry(const std::string& name) {
     entry.crc = static_cast<uint32_t>(crc32(0, nullptr, 0));
     entry.offset = static_cast<uint32_t>(m_offset);
     m_entries.push_back(entry);
+    m_entrySize = 0;
     Put(Fields()
             .U32(kLocalHeader)
             .U16(kVersion)
@@ -78,7 +81,7 @@ void ZipWriter::EndEntry() {
     Deflate(nullptr, 0, Z_FINISH);
     Entry& entry = m_entries.back();
     entry.compressedSize = static_cast<uint32_t>(m_stream.total_out);
-    entry.size = static_cast<uint32_t>(m_stream.total_in);
+    entry.size = static_cast<uint32_t>(m_entrySize);
     Put(Fields().U32(kDataDescriptor).U32(entry.crc).U32(entry.compressedSize).U32(entry.size).Bytes());
 }
 
@@ -120,6 +123,8 @@ void ZipWriter::Finish() {
 
 void ZipWriter::Deflate(const uint8_t* data, size_t size, int flush) {
     Entry& entry = m_entries.back();
+    if ((m_entrySize += size) > kMostBytes)
+        throw TooLarge();
     do {
         const uInt step = static_cast<uInt>(std::min(size, kLargestStep));
         if (step > 0) // crc32 of no buffer starts a new CRC
@@ -145,6 +150,10 @@ void ZipWriter::Deflate(const uint8_t* data, size_t size, int flush) {
 void ZipWriter::Put(const uint8_t* data, size_t size) {
     if (size == 0)
         return;
+    // The end of the central directory names where the directory starts and how long it is: the
+    // whole archive must stay within 4 GiB.
+    if (m_offset + size > kMostBytes)
+        throw TooLarge();
     m_sink.Write(data, size);
     m_offset += size;
 }

@@ -1,4 +1,5 @@
-// kvizar-convert for Linux: the two-argument form only, "kvizar-convert SOURCE TARGET [--force]".
+// kvizar-convert for Linux: the two-argument form only, "kvizar-convert SOURCE TARGET [--force]
+// [--groups N]".
 // Arguments and messages are UTF-8, as a Linux terminal has them.
 
 #include "convert/ConvertCommand.h"
@@ -9,7 +10,8 @@
 int main(int argc, char** argv) {
     NativeFileAccess files;
     ConvertCommand command(files);
-    const ConvertOutcome outcome = command.Run(std::vector<std::string>(argv + 1, argv + argc));
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const ConvertOutcome outcome = command.Run(CommandLine::Parse(arguments), arguments);
     std::FILE* stream = outcome.exitCode == ConvertOutcome::kDone ? stdout : stderr;
     std::fprintf(stream, "%s\n", outcome.message.c_str());
     return outcome.exitCode;

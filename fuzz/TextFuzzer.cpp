@@ -4,8 +4,9 @@
 // does not read back the same.
 
 #include "tests/convert/MemoryFiles.h"
-#include "convert/AikenFormat.h"
-#include "convert/CsvFormat.h"
+#include "convert/formats/AikenFormat.h"
+#include "convert/formats/TestFileFormat.h"
+#include "convert/formats/CsvFormat.h"
 #include "fuzz/FuzzChecks.h"
 
 #include <cstdint>
@@ -42,7 +43,7 @@ void CheckRoundTrip(const Format& format, const QuestionArray& questions) {
         return;
     Check(!refused, "questions read cannot be written");
     MemorySink sink;
-    format.write(questions, "", sink);
+    format.write(questions, WriteOptions{}, sink);
     ReadResult again = ReadFrom(format, sink.bytes.data(), sink.bytes.size(), SIZE_MAX);
     Check(!again.refusal, "a written file is refused");
     Check(SameQuestions(questions, again.questions), "a written file reads back differently");

@@ -5,7 +5,9 @@
 // are u8 literals, UTF-8 in every build (the Windows build would turn plain ones into
 // Windows-1250); the windows convert them.
 
+#include <cmath>
 #include <cstdint>
+#include <string>
 
 struct Rgb {
     uint8_t red, green, blue;
@@ -42,6 +44,23 @@ public:
     // exactly 100.0 for any count. A count below 1 has no rate and gives 0.0.
     static double Rate(int correct, int count) {
         return count < 1 ? 0.0 : static_cast<double>(correct) / count * 100.0;
+    }
+
+    // The number kRateFormat writes, "85.00": the runtime's "%0.2f" rounds the double's exact value
+    // and an exact tie up, so 1 of 32 (3.125) is 3.13 while 23 of 160 (14.374999999999998...) is
+    // 14.37. glibc rounds that tie down, so the converter writes its rates through this instead of
+    // the C library, the same in both builds. For rates from 0 to 100.
+    static std::string RateDigits(double percent) {
+        int exponent = 0;
+        const double fraction = std::frexp(percent, &exponent); // percent = fraction x 2^exponent
+        const uint64_t scaled = static_cast<uint64_t>(std::ldexp(fraction, 53)) * 100; // below 2^60
+        // hundredths = scaled x 2^-shift, rounded half up; a rate has shift > 0 (it is below 2^53)
+        const int shift = 53 - exponent;
+        uint64_t hundredths = 0;
+        if (shift < 62)
+            hundredths = (scaled >> shift) + ((scaled >> (shift - 1)) & 1);
+        const std::string cents = std::to_string(hundredths % 100);
+        return std::to_string(hundredths / 100) + (cents.size() < 2 ? ".0" : ".") + cents;
     }
 
     static bool Passed(double percent) { return percent >= kPassFrom; }

@@ -2,12 +2,13 @@
 // the existing target, and the one line each outcome prints.
 
 #include "convert/ConvertCommand.h"
-#include "convert/HtmlPage.h"
-#include "convert/ScormPackage.h"
+#include "convert/formats/HtmlPage.h"
+#include "convert/formats/TestFileFormat.h"
+#include "convert/formats/ScormPackage.h"
 #include "tests/convert/MemoryFiles.h"
 #include "convert/Messages.h"
 #include "storage/Cp1250Check.h"
-#include "convert/Format.h"
+#include "convert/formats/Format.h"
 #include "tests/convert/ConvertTesting.h"
 
 #include <gtest/gtest.h>
@@ -53,7 +54,7 @@ const std::string kWorkedTest(kWorkedExample.begin(), kWorkedExample.end());
 class ConvertCommandTest : public ::testing::Test {
 protected:
     ConvertOutcome Run(const std::vector<std::string>& arguments) {
-        return ConvertCommand(files).Run(arguments);
+        return ConvertCommand(files).Run(CommandLine::Parse(arguments), arguments);
     }
 
     MemoryFiles files;
@@ -188,7 +189,7 @@ TEST_F(ConvertCommandTest, ExportRefusalAndFailedSaveWriteNothing) {
     QuestionRecord unanswered = kWorkedRecord;
     unanswered.correct = -1;
     MemorySink test;
-    kTestFileFormat.write(ArrayOf({kWorkedRecord, unanswered}), "", test);
+    kTestFileFormat.write(ArrayOf({kWorkedRecord, unanswered}), WriteOptions{}, test);
     files.files["in.tst"] = std::string(test.bytes.begin(), test.bytes.end());
     EXPECT_EQ("in.tst: " + Messages::NoRightAnswer(2), Run({"in.tst", "out.csv"}).message);
 

@@ -3,11 +3,11 @@
 // its exit code, the lines it prints (UTF-8), the files it writes byte for byte and the ones it
 // must leave as they are.
 
-#include "convert/AikenFormat.h"
-#include "convert/CsvFormat.h"
-#include "convert/HtmlPage.h"
+#include "convert/formats/AikenFormat.h"
+#include "convert/formats/CsvFormat.h"
+#include "convert/formats/HtmlPage.h"
 #include "convert/Messages.h"
-#include "convert/ScormPackage.h"
+#include "convert/formats/ScormPackage.h"
 #include "tests/convert/MemoryFiles.h"
 #include "tests/support/Files.h"
 #include "tests/support/WindowTesting.h"
@@ -169,7 +169,7 @@ TEST_F(ConvertProgram, TheOutputOptionChoosesWhatATestBecomes) {
         EXPECT_EQ(0u, run.exitCode);
         EXPECT_EQ(u8"1 otázka uložena do " + Utf8(c.target) + "\r\n", run.output);
         MemorySink expected;
-        c.format.write(ArrayOf({kSum}), "Matematika", expected);
+        c.format.write(ArrayOf({kSum}), WriteOptions{"Matematika"}, expected);
         EXPECT_EQ(expected.bytes, ReadBytes(In(c.target)));
         DeleteFileW(In(c.target).c_str());
     }

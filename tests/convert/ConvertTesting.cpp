@@ -1,7 +1,7 @@
 #include "tests/convert/ConvertTesting.h"
 
 #include "tests/convert/MemoryFiles.h"
-#include "convert/Format.h"
+#include "convert/formats/Format.h"
 
 #include <cstring>
 
@@ -17,7 +17,7 @@ ReadResult ReadBytes(const Format& format, const std::string& bytes, size_t chun
 std::string WriteBytes(const Format& format, const QuestionArray& questions) {
     EXPECT_FALSE(CheckExport(format, questions).has_value());
     MemorySink sink;
-    format.write(questions, "", sink);
+    format.write(questions, WriteOptions{}, sink);
     return std::string(sink.bytes.begin(), sink.bytes.end());
 }
 

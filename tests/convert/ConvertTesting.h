@@ -2,8 +2,8 @@
 // What the converter's tests share: files of questions read from and written to memory at any
 // chunk size, tables of good and bad inputs, and checks that point a failure at its case.
 
-#include "convert/AikenFormat.h"
-#include "convert/CsvFormat.h"
+#include "convert/formats/AikenFormat.h"
+#include "convert/formats/CsvFormat.h"
 #include "tests/support/TestFileSamples.h"
 
 #include <cstdint>

@@ -2,7 +2,8 @@
 // trips .tst -> .csv -> .tst and .tst -> .txt -> .tst, byte for byte.
 
 #include "tests/convert/MemoryFiles.h"
-#include "convert/Format.h"
+#include "convert/formats/Format.h"
+#include "convert/formats/TestFileFormat.h"
 #include "storage/TestFileEncoder.h"
 #include "tests/convert/ConvertTesting.h"
 
@@ -74,7 +75,7 @@ TEST(Export, RefusesWhatTheFormatCannotCarryNamingTheQuestion) {
 
 Bytes Encode(const QuestionArray& questions) {
     MemorySink sink;
-    kTestFileFormat.write(questions, "", sink);
+    kTestFileFormat.write(questions, WriteOptions{}, sink);
     return sink.bytes;
 }
 

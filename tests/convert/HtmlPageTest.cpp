@@ -2,7 +2,7 @@
 // title, the right answers hidden, the program's own scoring, and how little the page adds. The
 // browser test (page_test.py) runs the page itself.
 
-#include "convert/HtmlPage.h"
+#include "convert/formats/HtmlPage.h"
 #include "tests/convert/MemoryFiles.h"
 #include "tests/convert/ConvertTesting.h"
 
@@ -14,7 +14,7 @@ namespace {
 
 std::string PageOf(const std::vector<QuestionRecord>& records, const std::string& name = "Zkouška") {
     MemorySink sink;
-    kHtmlPageFormat.write(ArrayOf(records), name, sink);
+    kHtmlPageFormat.write(ArrayOf(records), WriteOptions{name}, sink);
     return std::string(sink.bytes.begin(), sink.bytes.end());
 }
 

@@ -4,8 +4,8 @@
 // name, and the same bytes for the same test. The browser test (page_test.py) unpacks it with
 // unzip and Python and runs it under a SCORM run-time.
 
-#include "convert/HtmlPage.h"
-#include "convert/ScormPackage.h"
+#include "convert/formats/HtmlPage.h"
+#include "convert/formats/ScormPackage.h"
 #include "convert/ZipWriter.h"
 #include "tests/convert/ConvertTesting.h"
 #include "tests/convert/MemoryFiles.h"
@@ -111,7 +111,7 @@ std::vector<Unpacked> Unpack(const std::string& zip) {
 std::string Written(const Format& format, const std::vector<QuestionRecord>& records,
                     const std::string& name) {
     MemorySink sink;
-    format.write(ArrayOf(records), name, sink);
+    format.write(ArrayOf(records), WriteOptions{name}, sink);
     return std::string(sink.bytes.begin(), sink.bytes.end());
 }
 
@@ -176,7 +176,7 @@ TEST(ZipWriter, AFailingSinkStopsTheWrite) {
         size_t taken = 0;
     } sink;
     const std::vector<QuestionRecord> records(200, MakeRecord(0, {Noise(1000), "a", "b", "c", "d"}));
-    EXPECT_THROW(kScormPackageFormat.write(ArrayOf(records), "Zkouška", sink), FileAccessError);
+    EXPECT_THROW(kScormPackageFormat.write(ArrayOf(records), WriteOptions{"Zkouška"}, sink), FileAccessError);
 }
 
 TEST(ScormPackage, HoldsTheManifestAndTheHtmlFormatsPageAndTheSameTestGivesTheSameBytes) {

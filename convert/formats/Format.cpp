@@ -1,40 +1,23 @@
-#include "convert/Format.h"
+#include "convert/formats/Format.h"
 
-#include "convert/AikenFormat.h"
-#include "convert/CsvFormat.h"
-#include "convert/HtmlPage.h"
+#include "convert/formats/AikenFormat.h"
+#include "convert/formats/CsvFormat.h"
+#include "convert/formats/HtmlPage.h"
 #include "convert/Messages.h"
-#include "convert/ScormPackage.h"
+#include "convert/formats/ScormPackage.h"
+#include "convert/formats/TestFileFormat.h"
+#include "convert/formats/WordDocument.h"
 #include "storage/Cp1250.h"
 #include "storage/FileExtension.h"
-#include "storage/TestFileDecoder.h"
-#include "storage/TestFileEncoder.h"
 
 #include <array>
 
 namespace {
 
-ReadResult ReadTest(ByteSource& source) {
-    DecodeResult decoded = DecodeTestFile(
-        source.Size(), [&source](uint8_t* buffer, size_t capacity) { return source.Read(buffer, capacity); });
-    if (decoded.error == DecodeError::None)
-        return ReadResult{std::nullopt, std::move(decoded.questions), std::nullopt};
-    const bool tooLarge = decoded.error == DecodeError::OutOfMemory;
-    return ReadResult{Refusal{0, 0, tooLarge ? Messages::TestTooLarge() : Messages::DamagedTest()},
-                      QuestionArray(), std::nullopt};
-}
-
-void WriteTest(const QuestionArray& questions, const std::string&, ByteSink& sink) {
-    TestFileEncoder::WriteAll(questions,
-                              [&sink](const uint8_t* data, size_t size) { sink.Write(data, size); });
-}
-
-const Format* const kFormats[] = {&kTestFileFormat, &kAikenFormat, &kCsvFormat, &kHtmlPageFormat,
-                                  &kScormPackageFormat};
+const Format* const kFormats[] = {&kTestFileFormat, &kAikenFormat,        &kCsvFormat,
+                                  &kHtmlPageFormat, &kScormPackageFormat, &kWordDocumentFormat};
 
 } // namespace
-
-const Format kTestFileFormat = {"tst", ReadTest, nullptr, WriteTest};
 
 const Format* FormatOf(const std::string& path) {
     for (const Format* format : kFormats)

@@ -1,4 +1,4 @@
-#include "convert/CsvFormat.h"
+#include "convert/formats/CsvFormat.h"
 
 #include "convert/LineParser.h"
 #include "convert/LineReader.h"
@@ -248,7 +248,7 @@ void WriteCell(Utf8Output& out, const char* text) {
     out.Raw("\"");
 }
 
-void Write(const QuestionArray& questions, const std::string&, ByteSink& sink) {
+void Write(const QuestionArray& questions, const WriteOptions&, ByteSink& sink) {
     Utf8Output out(sink);
     out.Raw("\xEF\xBB\xBF");
     out.Raw(Messages::CsvHeader());

@@ -1,11 +1,11 @@
 #pragma once
 // A test as one web page that runs it in any browser, offline, as the program's quiz does: the
-// page itself (HTML, CSS and script: convert/page/quiz.html, which also reports to a learning
+// page itself (HTML, CSS and script: convert/formats/page/quiz.html, which also reports to a learning
 // platform where it runs inside one) and the test's texts as JSON data inside it, which the script
 // shows as text and never as markup. The right answers are mixed up a little, so that a student
 // does not read them off the page's source at a glance; that keeps out no one who tries.
 
-#include "convert/Format.h"
+#include "convert/formats/Format.h"
 #include "convert/Utf8Output.h"
 #include "storage/QuestionArray.h"
 

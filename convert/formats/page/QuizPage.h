@@ -1,5 +1,5 @@
 #pragma once
-// The quiz page, convert/page/quiz.html, as the build embeds it (convert/Sources.cmake): its HTML,
+// The quiz page, convert/formats/page/quiz.html, as the build embeds it (convert/Sources.cmake): its HTML,
 // CSS and script in UTF-8, with @NAME@ and @DATA@ where the writer puts the test's name and data.
 
 #include <cstddef>

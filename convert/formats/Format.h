@@ -1,13 +1,14 @@
 #pragma once
 // The kinds of file the converter moves questions between. Each is one entry of the table that
 // FormatOf looks in: its extension, its reader (none for a format that is only written), what it
-// cannot carry, and its writer.
+// cannot carry, its writer, and whether it takes groups.
 
 #include "convert/FileAccess.h"
 #include "convert/Refusal.h"
 #include "storage/QuestionArray.h"
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 // What reading a file of questions gives: the questions, or why there are none.
@@ -18,6 +19,21 @@ struct ReadResult {
     std::optional<std::string> skippedHeader;
 };
 
+// What a writer is told beside the questions.
+struct WriteOptions {
+    static constexpr int kDefaultGroups = 2;
+
+    std::string testName;        // UTF-8
+    int groups = kDefaultGroups; // of a test on paper, 1 to 6
+};
+
+// A test that a writer finds it cannot write after all, when it has begun (a document that would
+// pass what its file can hold): the reason, in Czech. The target is left as it was.
+class WriteRefusal : public std::runtime_error {
+public:
+    explicit WriteRefusal(const std::string& reason) : std::runtime_error(reason) {}
+};
+
 struct Format {
     const char* extension; // lower case, without its dot
     // Reads a whole file; nullptr where the format is only written. Throws FileAccessError.
@@ -25,12 +41,11 @@ struct Format {
     // Why the format cannot carry a question (numbered from 1), or nothing; nullptr where it
     // carries every question.
     std::optional<std::string> (*check)(const QuestionRecord& record, int32_t number);
-    // Writes questions that passed the check; name is the test's (UTF-8). Throws FileAccessError.
-    void (*write)(const QuestionArray& questions, const std::string& name, ByteSink& sink);
+    // Writes questions that passed the check. Throws FileAccessError or WriteRefusal.
+    void (*write)(const QuestionArray& questions, const WriteOptions& options, ByteSink& sink);
+    // Whether --groups means something to it: only a test on paper has groups.
+    bool takesGroups = false;
 };
-
-// The program's own test file, .tst.
-extern const Format kTestFileFormat;
 
 // The format of path by its extension, in any case; nullptr for any other.
 const Format* FormatOf(const std::string& path);

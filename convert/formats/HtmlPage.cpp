@@ -1,6 +1,6 @@
-#include "convert/HtmlPage.h"
+#include "convert/formats/HtmlPage.h"
 
-#include "convert/page/QuizPage.h"
+#include "convert/formats/page/QuizPage.h"
 #include "run/Scoring.h"
 
 #include <string_view>
@@ -10,7 +10,7 @@ namespace {
 // The text of a test comes in Windows-1250, the name and the program's own texts in UTF-8.
 enum class Encoding { Windows1250, Utf8 };
 
-// The page itself, convert/page/quiz.html: everything in one file and nothing from the network
+// The page itself, convert/formats/page/quiz.html: everything in one file and nothing from the network
 // (its security policy forbids it even to a text that tried), so that it works from a USB stick or
 // an e-mail attachment. @NAME@ and @DATA@ stand for the test's name and its JSON data.
 const std::string_view kPage(reinterpret_cast<const char*>(kQuizPage), kQuizPageSize);
@@ -157,9 +157,9 @@ void HtmlPage::Write(const QuestionArray& questions, const std::string& testName
 }
 
 namespace {
-void WritePage(const QuestionArray& questions, const std::string& testName, ByteSink& sink) {
+void WritePage(const QuestionArray& questions, const WriteOptions& options, ByteSink& sink) {
     Utf8Output out(sink);
-    HtmlPage::Write(questions, testName, out);
+    HtmlPage::Write(questions, options.testName, out);
     out.Flush();
 }
 } // namespace

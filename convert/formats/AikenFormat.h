@@ -4,6 +4,6 @@
 // questions. Lines are read trimmed of spaces and tabs; anything else is refused with its line.
 // Written as Moodle's own export writes it: UTF-8 without a byte order mark, CRLF line ends.
 
-#include "convert/Format.h"
+#include "convert/formats/Format.h"
 
 extern const Format kAikenFormat;

@@ -5,6 +5,6 @@
 // letters is a header. Written with a byte order mark and a Czech header, so that a spreadsheet
 // opens it with its Czech right.
 
-#include "convert/Format.h"
+#include "convert/formats/Format.h"
 
 extern const Format kCsvFormat;

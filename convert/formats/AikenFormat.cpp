@@ -1,4 +1,4 @@
-#include "convert/AikenFormat.h"
+#include "convert/formats/AikenFormat.h"
 
 #include "convert/LineParser.h"
 #include "convert/LineReader.h"
@@ -149,7 +149,7 @@ std::optional<std::string> Check(const QuestionRecord& record, int32_t number) {
     return std::nullopt;
 }
 
-void Write(const QuestionArray& questions, const std::string&, ByteSink& sink) {
+void Write(const QuestionArray& questions, const WriteOptions&, ByteSink& sink) {
     Utf8Output out(sink);
     for (int32_t i = 0; i < questions.Count(); ++i) {
         const QuestionRecord& record = questions[i];

@@ -4,7 +4,7 @@
 // the .html format writes; inside a platform that page reports the answers, the score and passed
 // or failed, and where there is none it runs as it does from a disk.
 
-#include "convert/Format.h"
+#include "convert/formats/Format.h"
 
 #include <string>
 

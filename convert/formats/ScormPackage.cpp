@@ -1,14 +1,12 @@
-#include "convert/ScormPackage.h"
+#include "convert/formats/ScormPackage.h"
 
-#include "convert/HtmlPage.h"
-#include "convert/Utf8.h"
+#include "convert/formats/HtmlPage.h"
+#include "convert/XmlText.h"
 #include "convert/ZipWriter.h"
 
 #include <string_view>
 
 namespace {
-
-constexpr char kReplacement[] = "\xEF\xBF\xBD"; // U+FFFD
 
 // One course of one lesson, its page the package's one SCO. @ID@, @TITLE@ and @PAGE@ stand for the
 // package's identifier, the test's name and the page's file name.
@@ -36,50 +34,14 @@ constexpr std::string_view kManifest = R"xml(<?xml version="1.0" encoding="UTF-8
 </manifest>
 )xml";
 
-// Characters XML 1.0 can carry at all, even as a reference.
-bool IsXmlCharacter(char32_t c) {
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
-           (c >= 0x10000 && c <= 0x10FFFF);
-}
-
-// Element text: & < > escaped, and nothing else, since a platform's reader may split the text at
-// every reference it meets and lose blanks on the way. A name that no XML can hold (a file name
-// on Linux may carry a control or bytes that are no UTF-8) gets U+FFFD in that place.
-std::string XmlText(const std::string& text) {
-    std::string xml;
-    const uint8_t* p = reinterpret_cast<const uint8_t*>(text.data());
-    for (const uint8_t* const end = p + text.size(); p != end;) {
-        const uint8_t* const from = p;
-        char32_t character = *p;
-        bool decoded = true;
-        if (character < 0x80) {
-            ++p;
-        } else if (!DecodeUtf8(p, end, character)) {
-            decoded = false; // a byte that is no UTF-8
-            ++p;
-        }
-        if (!decoded || !IsXmlCharacter(character))
-            xml += kReplacement;
-        else if (character == '&')
-            xml += "&amp;";
-        else if (character == '<')
-            xml += "&lt;";
-        else if (character == '>')
-            xml += "&gt;";
-        else
-            xml.append(reinterpret_cast<const char*>(from), static_cast<size_t>(p - from));
-    }
-    return xml;
-}
-
-void WritePackage(const QuestionArray& questions, const std::string& testName, ByteSink& sink) {
+void WritePackage(const QuestionArray& questions, const WriteOptions& options, ByteSink& sink) {
     ZipWriter zip(sink);
-    const std::string manifest = ScormPackage::Manifest(testName);
+    const std::string manifest = ScormPackage::Manifest(options.testName);
     zip.BeginEntry("imsmanifest.xml")
         .Write(reinterpret_cast<const uint8_t*>(manifest.data()), manifest.size());
     zip.EndEntry();
     Utf8Output page(zip.BeginEntry(ScormPackage::kPageName));
-    HtmlPage::Write(questions, testName, page);
+    HtmlPage::Write(questions, options.testName, page);
     page.Flush();
     zip.EndEntry();
     zip.Finish();
