@@ -175,6 +175,15 @@ TEST_F(ConvertCommandTest, RefusesWithTheFileLineAndColumn) {
         {{"order.txt", "out.zip"}, 2, Messages::OneSideTest()},
         {{"in.tst"}, 2, Messages::Usage()},
         {{"in.tst", "a.csv", "b.csv"}, 2, Messages::Usage()},
+        {{"paper.docx", "out.tst"}, 1, u8"paper.docx: " + Messages::PageNotRead()},
+        {{"in.tst", "out.docx", "--groups", "0"}, 1, Messages::BadGroups("0")},
+        {{"--groups", "7", "in.tst", "out.docx"}, 1, Messages::BadGroups("7")},
+        {{"in.tst", "--groups", "x", "out.docx"}, 1, Messages::BadGroups("x")},
+        {{"in.tst", "out.docx", "--groups", "03"}, 1, Messages::BadGroups("03")},
+        {{"in.tst", "out.docx", "--groups"}, 1, Messages::BadGroups("")},
+        {{"in.tst", "out.html", "--groups", "3"}, 1, Messages::GroupsNotForOutput()},
+        {{"order.txt", "out.tst", "--groups", "3"}, 1, Messages::GroupsNotForOutput()},
+        {{"in.tst", "out.docx", "--to", "docx"}, 2, Messages::Usage()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

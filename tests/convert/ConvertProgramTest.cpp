@@ -8,6 +8,7 @@
 #include "convert/formats/HtmlPage.h"
 #include "convert/Messages.h"
 #include "convert/formats/ScormPackage.h"
+#include "convert/formats/WordDocument.h"
 #include "tests/convert/MemoryFiles.h"
 #include "tests/support/Files.h"
 #include "tests/support/WindowTesting.h"
@@ -157,11 +158,15 @@ TEST_F(ConvertProgram, TheOutputOptionChoosesWhatATestBecomes) {
         const wchar_t* arguments;
         const wchar_t* target;
         const Format& format;
+        int groups = WriteOptions::kDefaultGroups;
     } cases[] = {
         {L"--to html Matematika.tst", L"Matematika.html", kHtmlPageFormat},
         {L"--to zip Matematika.tst", L"Matematika.zip", kScormPackageFormat},
         {L"Matematika.tst --to csv", L"Matematika.csv", kCsvFormat},
         {L"--to txt Matematika.tst", L"Matematika.txt", kAikenFormat},
+        {L"--to docx Matematika.tst", L"Matematika.docx", kWordDocumentFormat},
+        {L"Matematika.tst --groups 3 --to docx", L"Matematika.docx", kWordDocumentFormat, 3},
+        {L"Matematika.tst Matematika.docx --groups 1", L"Matematika.docx", kWordDocumentFormat, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(Utf8(c.arguments));
@@ -169,7 +174,7 @@ TEST_F(ConvertProgram, TheOutputOptionChoosesWhatATestBecomes) {
         EXPECT_EQ(0u, run.exitCode);
         EXPECT_EQ(u8"1 otázka uložena do " + Utf8(c.target) + "\r\n", run.output);
         MemorySink expected;
-        c.format.write(ArrayOf({kSum}), WriteOptions{"Matematika"}, expected);
+        c.format.write(ArrayOf({kSum}), WriteOptions{"Matematika", c.groups}, expected);
         EXPECT_EQ(expected.bytes, ReadBytes(In(c.target)));
         DeleteFileW(In(c.target).c_str());
     }
@@ -179,15 +184,26 @@ TEST_F(ConvertProgram, TheOutputOptionChoosesWhatATestBecomes) {
     EXPECT_EQ(FileOf({kSum}), ReadBytes(TestIn(L"Sou\u010det")));
 
     const std::vector<std::wstring> before = FolderEntries(folder);
-    for (const auto& wrong :
-         {std::make_pair(L"--to pdf Matematika.tst", Messages::UnknownOutput("pdf")),
-          std::make_pair(L"--to tst Matematika.tst", Messages::UnknownOutput("tst")),
-          std::make_pair(L"Matematika.tst --to", Messages::UnknownOutput("")),
-          std::make_pair(L"--to zip", Messages::Usage() + "\r\n" + Messages::DropUsage())}) {
-        SCOPED_TRACE(Utf8(wrong.first));
-        const Finished run = Run(wrong.first);
-        EXPECT_EQ(2u, run.exitCode);
-        EXPECT_EQ(wrong.second + "\r\n", run.output);
+    const struct {
+        const wchar_t* arguments;
+        std::string message;
+        DWORD exitCode;
+    } wrongs[] = {
+        {L"--to pdf Matematika.tst", Messages::UnknownOutput("pdf"), 2},
+        {L"--to tst Matematika.tst", Messages::UnknownOutput("tst"), 2},
+        {L"Matematika.tst --to", Messages::UnknownOutput(""), 2},
+        {L"--to zip", Messages::Usage() + "\r\n" + Messages::DropUsage(), 2},
+        // Only the document has groups; a wrong count stops both forms before a file is touched.
+        {L"--to html --groups 3 Matematika.tst", Messages::GroupsNotForOutput(), 1},
+        {L"Matematika.tst --groups 2", Messages::GroupsNotForOutput(), 1},
+        {L"--to docx Matematika.tst --groups 7", Messages::BadGroups("7"), 1},
+        {L"Matematika.tst Matematika.docx --groups x", Messages::BadGroups("x"), 1},
+    };
+    for (const auto& wrong : wrongs) {
+        SCOPED_TRACE(Utf8(wrong.arguments));
+        const Finished run = Run(wrong.arguments);
+        EXPECT_EQ(wrong.exitCode, run.exitCode);
+        EXPECT_EQ(wrong.message + "\r\n", run.output);
     }
     EXPECT_EQ(before, FolderEntries(folder));
 }

@@ -4,6 +4,7 @@
 #include "tests/convert/MemoryFiles.h"
 #include "convert/formats/Format.h"
 #include "convert/formats/TestFileFormat.h"
+#include "convert/formats/WordDocument.h"
 #include "storage/TestFileEncoder.h"
 #include "tests/convert/ConvertTesting.h"
 
@@ -63,6 +64,15 @@ TEST(Export, RefusesWhatTheFormatCannotCarryNamingTheQuestion) {
          u8"řádek ANSWER:", true},
         {"question of one character", kAikenFormat, MakeRecord(0, {"?", "a", "b", "c", "d"}),
          u8"otázka 2: Moodle nepřečte otázku kratší než dva znaky", true},
+        // A tab and the line ends go on paper; no other control can be written into its XML.
+        {"bell on paper", kWordDocumentFormat, MakeRecord(0, {"q\tr\r\n", "a\n", "b\r", "c\x07", "d"}),
+         u8"otázka 2, možnost C: řídicí znak U+0007 nelze do dokumentu zapsat; smažte jej v programu Kvizar "
+         u8"tlačítkem „Editovat test“",
+         false},
+        {"escape on paper", kWordDocumentFormat, MakeRecord(0, {"q\x1b", "a", "b", "c", "d"}),
+         u8"otázka 2, text otázky: řídicí znak U+001B", false},
+        {"delete on paper", kWordDocumentFormat, MakeRecord(0, {"q", "a", "b", "c", "d\x7f"}),
+         u8"otázka 2, možnost D: řídicí znak U+007F", false},
     };
     for (const ExportRefusal& c : cases) {
         SCOPED_TRACE(c.name);

@@ -9,4 +9,5 @@ set(KVIZAR_CONVERT_TEST_SOURCES
     HtmlPageTest.cpp
     ScormPackageTest.cpp
     TextInputTest.cpp
+    WordDocumentTest.cpp
 )

@@ -92,6 +92,18 @@ TEST(Verdict, TheRateRoundsAsTheRuntimeDoes) {
         EXPECT_STREQ(c.text, RateText(SuccessRate(c.correct, c.count))) << c.correct << " of " << c.count;
 }
 
+// The converter writes rates on paper without the runtime's printf, which glibc rounds otherwise:
+// its digits must be the results window's for every quiz of up to 200 questions.
+TEST(Verdict, ThePortableRateDigitsAreTheResultsWindowsOwn) {
+    for (int count = 1; count <= 200; ++count) {
+        for (int right = 0; right <= count; ++right) {
+            const double percent = SuccessRate(right, count);
+            const CString portable = "Úspěšnost: " + CString(Scoring::RateDigits(percent).c_str()) + " %";
+            ASSERT_STREQ(RateText(percent), portable) << right << " of " << count;
+        }
+    }
+}
+
 TEST(Verdict, ACountBelowOneHasNoRate) {
     EXPECT_EQ(0.0, SuccessRate(0, 0));
     EXPECT_EQ(0.0, SuccessRate(3, -2));
