@@ -6,8 +6,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${1:-"$root/build"}
 
 # Only the tests need a browser: the web page the converter writes runs in headless Chromium;
-# xmllint reads the learning-platform package's manifest.
-"$root/scripts/setup.sh" chromium chromium-driver python3-selenium libxml2-utils
+# xmllint reads the learning-platform package's manifest and the document's parts. The document is
+# printed by LibreOffice in Carlito (Calibri's metric twin) and read back by pdftotext; the nogui
+# LibreOffice conflicts with a desktop one, which serves as well, so it comes only where none is.
+"$root/scripts/setup.sh" chromium chromium-driver python3-selenium libxml2-utils fonts-crosextra-carlito poppler-utils
+command -v soffice >/dev/null || "$root/scripts/setup.sh" libreoffice-writer-nogui
 # Debian's npm only where there is none: some machines carry another npm that Debian's conflicts with.
 command -v npm >/dev/null || "$root/scripts/setup.sh" npm
 # The 32-bit build is always made: it is the program users get.

@@ -22,7 +22,6 @@ import http.server
 import os
 import re
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
@@ -30,6 +29,7 @@ import threading
 import xml.parsers.expat
 import zipfile
 
+from tstfile import write_test
 from selenium import webdriver
 from selenium.common.exceptions import NoAlertPresentException
 from selenium.webdriver.common.action_chains import ActionChains
@@ -66,17 +66,6 @@ def check(condition, what):
     if not condition:
         failures.append(what)
         print("FAILED:", what, file=sys.stderr)
-
-
-def write_test(path, questions):
-    data = struct.pack("<i", len(questions))
-    for texts, right in questions:
-        data += struct.pack("<i", right)
-        for text in texts:
-            encoded = text.encode("cp1250") + b"\0"
-            data += struct.pack("<i", len(encoded)) + encoded
-    with open(path, "wb") as file:
-        file.write(data)
 
 
 def convert(command, folder, name, extension="html"):
