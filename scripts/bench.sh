@@ -8,9 +8,10 @@
 #   picker    CRunSelectDlg opened over a folder of 10,000 tests, against listing that folder alone
 #   convert   the same 20,000 questions (Czech-looking texts) to CSV and back and to Aiken and back,
 #             against one plain read and one plain write+flush of each of the files
-#   package   the same 20,000 questions packed for a learning platform (.zip), from the loaded test
-#             to the written package, against zlib compressing the same page bytes at the same
-#             level plus one plain write+flush of the result; and the package's size against the page's
+#   package   the same 20,000 questions packed for a learning platform (.zip) and written as a
+#             document to print in two groups (.docx), from the loaded test to the written file,
+#             each against zlib compressing the bytes of its entries at the same level plus one
+#             plain write+flush of the result; and the package's size against the page's
 # A missed goal is reported, never an error; a benchmark that fails ends the script.
 # Without DISPLAY it starts a private X server. Where 32-bit programs cannot start, it measures the
 # 64-bit build of the same code in BUILD_DIR/x64.
