@@ -299,11 +299,12 @@ def check_refusals(convert, folder):
 
 
 def pictures(native_convert, out):
-    """The README's pictures of the paper: group A's first page and the key."""
+    """The README's pictures of the sample test on paper: group A's first page and the key."""
     folder = tempfile.mkdtemp()
     try:
-        name = "Zeměpis"
-        write_test(os.path.join(folder, name + ".tst"), TRICKY[3:4] + TRICKY[5:])
+        name = "Všeobecné znalosti"
+        sample = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "samples", "vseobecne-znalosti.txt")
+        subprocess.run([native_convert, sample, os.path.join(folder, name + ".tst")], check=True, stdout=subprocess.DEVNULL)
         make_document([native_convert], folder, name)
         pages, pdf = pdf_pages(os.path.join(folder, name + ".docx"), folder)
         key = 1 + [page[0] for page in pages].index("Klíč správných odpovědí")
