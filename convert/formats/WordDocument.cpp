@@ -148,7 +148,7 @@ public:
         AppendXmlText(m_xml, std::string_view(utf8, static_cast<size_t>(out - utf8)));
     }
 
-    // A table of equal columns, or of the widths given.
+    // A table of columns of these widths, in twips.
     void BeginTable(const std::vector<int>& widths) {
         int total = 0;
         for (const int width : widths)

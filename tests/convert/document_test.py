@@ -24,7 +24,7 @@ import tempfile
 import xml.etree.ElementTree as ElementTree
 import zipfile
 
-from tstfile import write_test
+from convert_testing import check, outcome, write_test
 
 W = "{http://schemas.openxmlformats.org/wordprocessingml/2006/main}"
 CZECH = "áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ"
@@ -75,15 +75,6 @@ SEQUENCES = {
     "settings": "zoom proofState defaultTabStop autoHyphenation characterSpacingControl compat rsids "
                 "themeFontLang decimalSymbol listSeparator",
 }
-
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAILED:", what, file=sys.stderr)
-
 
 def run(command, folder, *arguments):
     return subprocess.run(command + list(arguments), cwd=folder, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
@@ -358,8 +349,7 @@ def main():
         check_refusals(native, refusals)
     finally:
         shutil.rmtree(folder)
-    print("document_test: %d failures" % len(failures))
-    return 1 if failures else 0
+    return outcome("document_test")
 
 
 if __name__ == "__main__":

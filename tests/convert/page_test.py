@@ -29,7 +29,7 @@ import threading
 import xml.parsers.expat
 import zipfile
 
-from tstfile import write_test
+from convert_testing import check, outcome, write_test
 from selenium import webdriver
 from selenium.common.exceptions import NoAlertPresentException
 from selenium.webdriver.common.action_chains import ActionChains
@@ -58,15 +58,6 @@ TIMESPAN = re.compile(r"\d{2,4}:\d{2}:\d{2}(\.\d{1,2})?")
 DECIMAL = re.compile(r"\d{0,3}(\.\d{1,2})?")
 ENDED = "Test je ukončen. Nový pokus zahájíte ve výukovém systému."
 NOSCRIPT = "Tento test potřebuje JavaScript. Otevřete soubor v prohlížeči (Chrome, Edge, Firefox, Safari)."
-
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAILED:", what, file=sys.stderr)
-
 
 def convert(command, folder, name, extension="html"):
     """Turns NAME.tst in folder into NAME.EXTENSION there and returns that file's bytes."""
@@ -621,8 +612,7 @@ def main():
             driver.quit()
     finally:
         shutil.rmtree(folder)
-    print("page_test: %d failures" % len(failures))
-    return 1 if failures else 0
+    return outcome("page_test")
 
 
 if __name__ == "__main__":
