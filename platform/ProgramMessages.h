@@ -7,8 +7,8 @@
 // The judging texts of the quiz stand in run/Scoring.h, the table the web page reads too.
 
 struct ProgramMessage {
-    // What the text's %d or %s stands for.
-    enum Sample { none, questionLimit, testName, filePath, characters };
+    // What the text's %d or %s stands for: for the misfits, one character or a list of them.
+    enum Sample { none, questionLimit, testName, filePath, character, characters };
     const char* text;
     Sample sample;
 };
@@ -31,7 +31,7 @@ public:
     static constexpr ProgramMessage kOneMisfit = {
         u8"Znak %s nelze do testu uložit, protože jej kódování Windows-1250 neobsahuje. "
         u8"Nahraďte jej prosím jiným znakem.",
-        ProgramMessage::characters};
+        ProgramMessage::character};
     static constexpr ProgramMessage kSeveralMisfits = {
         u8"Znaky %s nelze do testu uložit, protože je kódování Windows-1250 neobsahuje. "
         u8"Nahraďte je prosím jinými znaky.",

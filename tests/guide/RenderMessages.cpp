@@ -32,10 +32,11 @@ std::string Render(const ProgramMessage& message) {
         return text.replace(text.find("%s"), 2, kTestName);
     case ProgramMessage::filePath:
         return text.replace(text.find("%s"), 2, kTestPath);
+    // The check words the list itself, and picks the form by how many characters it names.
+    case ProgramMessage::character:
+        return Cp1250Check::Message(kPi);
     case ProgramMessage::characters:
-        // The check words the list itself, and picks the form by how many characters it names.
-        return &message == &ProgramMessages::kOneMisfit ? Cp1250Check::Message(kPi)
-                                                        : Cp1250Check::Message({kPi, kEf});
+        return Cp1250Check::Message({kPi, kEf});
     }
     return text;
 }
