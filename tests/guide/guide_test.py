@@ -149,7 +149,10 @@ def run_commands(guide, wine, build, convert, sample):
     shutil.copy(convert, folder)
     shutil.copy(sample, os.path.join(folder, "Kvizar"))
     for element in guide.marked("pre", "soubor"):
-        with open(os.path.join(folder, element[2]["data-soubor"]), "w", encoding="utf-8", newline="\r\n") as out:
+        name = element[2]["data-soubor"]
+        # As the guide has them saved: a table as Excel's "CSV UTF-8", with its byte order mark.
+        encoding = "utf-8-sig" if name.endswith(".csv") else "utf-8"
+        with open(os.path.join(folder, name), "w", encoding=encoding, newline="\r\n") as out:
             out.write(element[3] + "\n")
     # A Czech Windows cmd reads a batch file in code page 852: so is the command line typed.
     environment = dict(os.environ, LANG="cs_CZ.UTF-8", LOCPATH=os.path.join(build, "locale"))
