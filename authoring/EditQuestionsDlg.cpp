@@ -1,5 +1,6 @@
 #include "authoring/EditQuestionsDlg.h"
 
+#include "platform/ProgramMessages.h"
 #include "res/resource.h"
 
 CEditQuestionsDlg::CEditQuestionsDlg(CWnd* parent)
@@ -17,5 +18,5 @@ BOOL CEditQuestionsDlg::OnInitDialog() {
 }
 
 void CEditQuestionsDlg::OnCancel() {
-    ConfirmCancel("Opravdu chcete ukončit editaci testu?", "Editace testu");
+    ConfirmCancel(ProgramMessages::kCancelEditing.text, "Editace testu");
 }

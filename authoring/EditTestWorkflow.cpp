@@ -1,6 +1,7 @@
 #include "authoring/EditTestWorkflow.h"
 
 #include "authoring/EditQuestionsDlg.h"
+#include "platform/ProgramMessages.h"
 #include "platform/WinApp.h"
 #include "storage/EditSelectDlg.h"
 #include "storage/StoredTest.h"
@@ -26,5 +27,5 @@ void EditTestWorkflow(CWnd& panel) {
     if (picker.DoModal() != IDOK)
         return;
     if (EditTest(BuildTestPath(picker.m_testName)))
-        panel.MessageBoxA("Test byl uložen!", AfxGetAppName(), MB_OK | MB_ICONINFORMATION);
+        panel.MessageBoxA(ProgramMessages::kSaved.text, AfxGetAppName(), MB_OK | MB_ICONINFORMATION);
 }

@@ -3,6 +3,7 @@
 #include "authoring/Cp1250Fields.h"
 #include "platform/DataExchange.h"
 #include "platform/File.h"
+#include "platform/ProgramMessages.h"
 #include "res/resource.h"
 #include "storage/TestFolder.h"
 #include "storage/TestName.h"
@@ -24,17 +25,17 @@ void CNewTestDlg::OnOK() {
     // the count held before, and the final exchange refuses it again.
     UpdateData(TRUE);
     if (m_testName.IsEmpty()) {
-        Refuse("Musíte zadat název testu!", IDC_TEST_NAME);
+        Refuse(ProgramMessages::kNoTestName.text, IDC_TEST_NAME);
     } else if (!IsUsableTestName(m_testName)) {
-        Refuse("Tento název testu nelze použít jako název souboru!", IDC_TEST_NAME);
+        Refuse(ProgramMessages::kUnusableTestName.text, IDC_TEST_NAME);
     } else if (m_count < 1) {
-        Refuse("Počet otázek musí být větší než nula!", IDC_QUESTION_COUNT);
+        Refuse(ProgramMessages::kTooFewQuestions.text, IDC_QUESTION_COUNT);
     } else if (m_count > kMaxQuestionCount) {
         CString text;
-        text.Format("Počet otázek nesmí být větší než %d!", kMaxQuestionCount);
+        text.Format(ProgramMessages::kTooManyQuestions.text, kMaxQuestionCount);
         Refuse(text, IDC_QUESTION_COUNT);
     } else if (TestExists()) {
-        Refuse("Test s tímto jménem už existuje!", 0);
+        Refuse(ProgramMessages::kTestExists.text, 0);
     } else {
         CDialog::OnOK();
     }

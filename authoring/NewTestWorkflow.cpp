@@ -2,6 +2,7 @@
 
 #include "authoring/CreateQuestionsDlg.h"
 #include "authoring/NewTestDlg.h"
+#include "platform/ProgramMessages.h"
 #include "platform/WinApp.h"
 #include "storage/StoredTest.h"
 #include "storage/TestFolder.h"
@@ -31,5 +32,5 @@ void NewTestWorkflow(CWnd& panel) {
     if (nameDlg.DoModal() != IDOK)
         return;
     if (WriteNewTest(nameDlg.m_testName, nameDlg.m_count))
-        panel.MessageBoxA("Test byl úspěšně vytvořen!", AfxGetAppName(), MB_OK | MB_ICONINFORMATION);
+        panel.MessageBoxA(ProgramMessages::kCreated.text, AfxGetAppName(), MB_OK | MB_ICONINFORMATION);
 }

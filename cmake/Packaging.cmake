@@ -1,6 +1,7 @@
-# The portable ZIP and the per-user installer: the program, the converter beside it and a Kvizar
-# folder with the sample test.
+# The portable ZIP and the per-user installer: the program, the converter and the guide beside it
+# and a Kvizar folder with the sample test.
 install(TARGETS kvizar kvizar-convert RUNTIME DESTINATION .)
+install(FILES ${KVIZAR_GUIDE} DESTINATION .)
 install(FILES ${KVIZAR_SAMPLE_TEST} DESTINATION Kvizar)
 
 set(CPACK_PACKAGE_NAME "Kvizar2004")

@@ -2,6 +2,7 @@
 
 #include "platform/Exception.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramMessages.h"
 #include "platform/Text.h"
 #include "platform/WinApp.h"
 #include "platform/Wnd.h"
@@ -65,7 +66,7 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
     // A character the code page lacks ("π", "½") makes no number either.
     const std::wstring typed = control.GetWindowTextW();
     if (!FitsProgramCodePage(typed) || !ParseWholeNumber(FromWide(typed.c_str()), value)) {
-        ShowMessageBox(pDX->m_pDlgWnd->m_hWnd, "Zadejte celé číslo.", AfxGetAppName(),
+        ShowMessageBox(pDX->m_pDlgWnd->m_hWnd, ProgramMessages::kNotANumber.text, AfxGetAppName(),
                        MB_OK | MB_ICONEXCLAMATION);
         pDX->Fail();
     }

@@ -1,6 +1,7 @@
 #include "platform/Exception.h"
 
 #include "platform/MessageBox.h"
+#include "platform/ProgramMessages.h"
 #include "platform/WinApp.h"
 #include "platform/Wnd.h"
 
@@ -21,10 +22,9 @@ void ReportEscapedException(HWND window) noexcept {
         } catch (const CException& e) {
             e.ReportError();
         } catch (const std::bad_alloc&) {
-            ShowMessageBox(owner, "Nedostatek paměti. Operace byla ukončena.", AfxGetAppName(),
-                           MB_OK | MB_ICONSTOP);
+            ShowMessageBox(owner, ProgramMessages::kOutOfMemory.text, AfxGetAppName(), MB_OK | MB_ICONSTOP);
         } catch (...) {
-            ShowMessageBox(owner, "Došlo k neočekávané chybě. Operace byla ukončena.", AfxGetAppName(),
+            ShowMessageBox(owner, ProgramMessages::kUnexpectedError.text, AfxGetAppName(),
                            MB_OK | MB_ICONSTOP);
         }
     } catch (...) {

@@ -1,26 +1,28 @@
 #include "platform/FileCause.h"
 
+#include "platform/ProgramMessages.h"
+
 std::string FileCause::Describe(int cause, const std::string& fileName) {
-    std::string text;
+    const ProgramMessage* message = &ProgramMessages::kFileError;
     switch (cause) {
     case fileNotFound:
-        text = "Soubor %s nebyl nalezen.";
+        message = &ProgramMessages::kFileNotFound;
         break;
     case badPath:
-        text = "Cesta k souboru %s je neplatná.";
+        message = &ProgramMessages::kBadPath;
         break;
     case accessDenied:
-        text = "Přístup k souboru %s byl odepřen.";
+        message = &ProgramMessages::kAccessDenied;
         break;
     case sharingViolation:
-        text = "Soubor %s právě používá jiný program.";
+        message = &ProgramMessages::kSharingViolation;
         break;
     case diskFull:
-        text = "Při zápisu souboru %s došlo místo na disku.";
+        message = &ProgramMessages::kDiskFull;
         break;
     default:
-        text = "Při práci se souborem %s došlo k chybě.";
         break;
     }
+    std::string text = message->text;
     return text.replace(text.find("%s"), 2, fileName);
 }

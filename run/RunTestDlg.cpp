@@ -1,6 +1,7 @@
 #include "run/RunTestDlg.h"
 
 #include "platform/DataExchange.h"
+#include "platform/ProgramMessages.h"
 #include "platform/Text.h"
 #include "platform/WinApp.h"
 #include "res/resource.h"
@@ -94,6 +95,6 @@ void CRunTestDlg::Judge() {
 
 // Storno, Escape and the close box: abandoning loses the answers, so ask first.
 void CRunTestDlg::OnCancel() {
-    if (MessageBoxA("Opravdu chcete test ukončit?", AfxGetAppName(), MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (MessageBoxA(ProgramMessages::kCancelRun.text, AfxGetAppName(), MB_YESNO | MB_ICONQUESTION) == IDYES)
         CDialog::OnCancel();
 }

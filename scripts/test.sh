@@ -9,7 +9,9 @@ build_dir=${1:-"$root/build"}
 # xmllint reads the learning-platform package's manifest and the document's parts. The document is
 # printed by LibreOffice in Carlito (Calibri's metric twin) and read back by pdftotext; the nogui
 # LibreOffice conflicts with a desktop one, which serves as well, so it comes only where none is.
-"$root/scripts/setup.sh" chromium chromium-driver python3-selenium libxml2-utils fonts-crosextra-carlito poppler-utils
+# The guide's Czech is read by hunspell with Debian's Czech dictionary.
+"$root/scripts/setup.sh" chromium chromium-driver python3-selenium libxml2-utils fonts-crosextra-carlito poppler-utils \
+    hunspell hunspell-cs
 command -v soffice >/dev/null || "$root/scripts/setup.sh" libreoffice-writer-nogui
 # Debian's npm only where there is none: some machines carry another npm that Debian's conflicts with.
 command -v npm >/dev/null || "$root/scripts/setup.sh" npm

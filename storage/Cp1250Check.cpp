@@ -1,5 +1,6 @@
 #include "storage/Cp1250Check.h"
 
+#include "platform/ProgramMessages.h"
 #include "storage/Cp1250.h"
 
 #include <algorithm>
@@ -66,17 +67,14 @@ std::string Cp1250Check::Message(const std::vector<char32_t>& characters) {
             distinct.push_back(character);
     if (distinct.empty())
         return std::string();
-    if (distinct.size() == 1)
-        return u8"Znak " + Named(distinct[0]) +
-               u8" nelze do testu uložit, protože jej kódování Windows-1250 neobsahuje. "
-               u8"Nahraďte jej prosím jiným znakem.";
     std::string list = Named(distinct[0]);
     for (size_t i = 1; i + 1 < distinct.size(); ++i)
         list += ", " + Named(distinct[i]);
-    list += u8" a " + Named(distinct.back());
-    return u8"Znaky " + list +
-           u8" nelze do testu uložit, protože je kódování Windows-1250 neobsahuje. "
-           u8"Nahraďte je prosím jinými znaky.";
+    if (distinct.size() > 1)
+        list += u8" a " + Named(distinct.back());
+    std::string text =
+        distinct.size() == 1 ? ProgramMessages::kOneMisfit.text : ProgramMessages::kSeveralMisfits.text;
+    return text.replace(text.find("%s"), 2, list);
 }
 
 std::string Cp1250Check::CodePoint(char32_t character) {

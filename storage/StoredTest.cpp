@@ -2,6 +2,7 @@
 
 #include "platform/FileException.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramMessages.h"
 #include "platform/Text.h"
 #include "platform/Wnd.h"
 #include "res/resource.h"
@@ -18,9 +19,8 @@ CString TestNameOf(const std::wstring& path) {
 }
 
 void ReportRefusedFile(const std::wstring& path, DecodeError error) {
-    const char* format = error == DecodeError::OutOfMemory
-                             ? "Test \"%s\" je příliš velký a nelze jej otevřít."
-                             : "Test \"%s\" je poškozený a nelze jej otevřít.";
+    const char* format = error == DecodeError::OutOfMemory ? ProgramMessages::kTestTooLarge.text
+                                                           : ProgramMessages::kTestDamaged.text;
     CString text;
     text.Format(format, TestNameOf(path).GetString());
     CString title;

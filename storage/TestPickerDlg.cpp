@@ -3,6 +3,7 @@
 #include "platform/DataExchange.h"
 #include "platform/FileFind.h"
 #include "platform/ListBox.h"
+#include "platform/ProgramMessages.h"
 #include "res/resource.h"
 #include "storage/TestFolder.h"
 
@@ -37,7 +38,7 @@ BOOL CTestPickerDlg::OnInitDialog() {
     }
     CString title;
     title.LoadStringA(IDS_ERROR_TITLE);
-    MessageBoxA("Nebyl nalezen žádný dostupný test!", title, MB_OK | MB_ICONSTOP);
+    MessageBoxA(ProgramMessages::kNoTestFound.text, title, MB_OK | MB_ICONSTOP);
     CDialog::OnCancel();
     return TRUE;
 }

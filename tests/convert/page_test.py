@@ -67,14 +67,15 @@ def convert(command, folder, name, extension="html"):
         return file.read()
 
 
-def start_browser(profile):
+def start_browser(profile, network_log=False):
+    """Headless Chromium; with network_log, the driver's performance log holds every request."""
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
                  "--user-data-dir=" + profile, "--window-size=800,640"):
         options.add_argument(flag)
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL", **({"performance": "ALL"} if network_log else {})})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The installed-ZIP test: packs the portable ZIP, unpacks it as a user would into a fresh folder,
-# turns the sample test back into its Aiken source with the converter that comes beside the
+# finds the guide there as the build made it, turns the sample test back into its Aiken source with the converter that comes beside the
 # program, and lets the robot run the sample test from there. Usage: zip_test.sh BUILD_DIR ROBOT_EXE
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
@@ -25,10 +25,11 @@ fi
 exe=$(ls "$work"/unpacked/*/kvizar.exe)
 unpacked=$(dirname "$exe")
 echo "zip_test: unpacked $(basename "$unpacked"), $(stat -c %s "$exe") bytes"
+cmp "$unpacked/Navod.html" "$build_dir/navod/Navod.html"
 
-# The two programs side by side and the sample test in its folder, nothing else.
+# The two programs and the guide side by side and the sample test in its folder, nothing else.
 contents=$(cd "$unpacked" && find . -mindepth 1 | LC_ALL=C sort | tr '\n' ' ')
-expected='./Kvizar ./Kvizar/Všeobecné znalosti.tst ./kvizar-convert.exe ./kvizar.exe '
+expected='./Kvizar ./Kvizar/Všeobecné znalosti.tst ./Navod.html ./kvizar-convert.exe ./kvizar.exe '
 [ "$contents" = "$expected" ] || { echo "zip_test: the ZIP holds $contents, not $expected" >&2; exit 1; }
 
 # The sample as the converter exports it is its source, line ends apart (CRLF there, LF here).
