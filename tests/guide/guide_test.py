@@ -28,15 +28,7 @@ import urllib.parse
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 sys.path.insert(0, os.path.join(ROOT, "tests", "convert"))
-
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAILED:", what, file=sys.stderr)
-
+from convert_testing import check, outcome  # noqa: E402
 
 def squeeze(text):
     """HTML folds a run of blanks and line ends into one blank; so are both sides compared."""
@@ -242,11 +234,7 @@ def main():
     shutil.rmtree(profile, ignore_errors=True)
     check_in_browser(args.guide, args.node_modules, profile)
     shutil.rmtree(profile, ignore_errors=True)
-    if failures:
-        print("guide_test: %d failures" % len(failures), file=sys.stderr)
-        return 1
-    print("guide_test: passed")
-    return 0
+    return outcome("guide_test")
 
 
 if __name__ == "__main__":
