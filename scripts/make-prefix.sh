@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
 # Creates the build's Wine prefix once (10-20 s) with Windows' font metrics and the settings that
-# keep tests quick and quiet; reused afterwards. A test that changes the prefix's settings (the
-# screen's resolution) names a prefix of its own. Usage: make-prefix.sh BUILD_DIR [PREFIX]
+# keep tests quick and quiet; reused afterwards. Usage: make-prefix.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh" "$1"
-[ $# -lt 2 ] || export WINEPREFIX=$2
 # One at a time: a second caller waits for the first one's prefix instead of making its own.
 exec 9>"$build_dir/.make-prefix.lock"
 flock 9
