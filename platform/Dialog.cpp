@@ -39,6 +39,7 @@ void WidenLabelToFit(HWND control, HFONT font) {
     SetWindowPos(control, nullptr, 0, 0, outer.right - outer.left + needed.right - client.right,
                  outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
 // A DIALOGEX template's header, up to its font's typeface (the program's templates are all
 // DIALOGEX with a FONT). Offsets in bytes from the template's start.
 struct ExtendedTemplate {
