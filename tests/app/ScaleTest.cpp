@@ -7,6 +7,7 @@
 #include "authoring/CreateQuestionsDlg.h"
 #include "authoring/NewTestDlg.h"
 #include "platform/DC.h"
+#include "platform/Text.h"
 #include "res/resource.h"
 #include "run/ResultsDlg.h"
 #include "run/RunTestDlg.h"
@@ -204,6 +205,22 @@ TEST_F(ScaleTest, TheMainWindowIsLaidOutAndPaintedForTheScale) {
     GetWindowRect(main, &outer);
     EXPECT_NEAR(Scaled(300), outer.right - outer.left, 1);
     EXPECT_NEAR(Scaled(400), outer.bottom - outer.top, 1);
+    // The caption beside the icon and the three caption buttons, in the system's caption font.
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    const HFONT captionFont = CreateFontIndirectW(&metrics.lfCaptionFont);
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, captionFont);
+    SIZE caption = {};
+    GetTextExtentPoint32W(screen, ToWide(kBannerText).c_str(), lstrlenA(kBannerText), &caption);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(captionFont);
+    RECT client;
+    GetClientRect(main, &client);
+    EXPECT_LT(caption.cx + GetSystemMetrics(SM_CXSMICON) + 3 * GetSystemMetrics(SM_CXSIZE), client.right)
+        << "the caption is cut";
 
     const HWND panel = Pane();
     PaintRecorder recorder;
