@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "platform/Rect.h"
+#include "platform/ScreenScale.h"
 #include "platform/WinApp.h"
 
 const char kBannerText[] = "Kvizar 2004, vydáno 7. 12. 2026";
@@ -9,6 +10,8 @@ namespace {
 // No thick frame and no maximise box, so the window can neither be resized nor maximised.
 constexpr DWORD kFrameStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | FWS_ADDTOTITLE;
 static_assert(kFrameStyle == 0x00CA8000, "the frame's style");
+// The outer size at 96 DPI, scaled for the screen: the client area is what remains inside the
+// caption and the border, which grow by other rules.
 const int kFrameWidth = 300;
 const int kFrameHeight = 400;
 } // namespace
@@ -29,8 +32,8 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
     cs.style = kFrameStyle;
     cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
     cs.lpszClass = AfxRegisterWndClass(0);
-    cs.cx = kFrameWidth;
-    cs.cy = kFrameHeight;
+    cs.cx = ScaleToScreen(kFrameWidth);
+    cs.cy = ScaleToScreen(kFrameHeight);
     return TRUE;
 }
 

@@ -2,7 +2,8 @@
 // inside Wine: from CreateProcessW until the process waits for input (WaitForInputIdle) and its
 // window is visible. The two alternate, so a busy moment of the machine falls on both alike; each
 // is then closed with WM_CLOSE and must end by itself with exit code 0.
-//   startup_bench [pairs]      (default: 7 pairs; medians are shown)
+//   startup_bench [pairs [baseline.exe]]      (default: 7 pairs, the bare window; medians are shown)
+// Another baseline, such as an earlier build of the program, sets the program against it in turn.
 // Exits 1 when either program does not start, show its window or end cleanly.
 
 #include "bench/BenchSupport.h"
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -97,21 +99,25 @@ double TimeStartup(const Subject& subject) {
 int main(int argc, char** argv) {
     const int pairs = argc > 1 ? std::atoi(argv[1]) : 7;
     Require(pairs > 0, "the number of pairs must be at least 1");
-    const Subject bare = {"the bare window", BARE_WINDOW_EXE};
+    // Widened byte by byte: an ASCII path, as a build folder's is.
+    const std::wstring baselinePath = argc > 2 ? std::wstring(argv[2], argv[2] + std::strlen(argv[2])) : L"";
+    const Subject baseline = {argc > 2 ? "the baseline" : "the bare window",
+                              argc > 2 ? baselinePath.c_str() : BARE_WINDOW_EXE};
     const Subject program = {"the program", KVIZAR_EXE};
 
     // The driver's own first call into the window system loads Wine's display driver, which takes
     // longer than a whole start-up: it is made here, outside every timing.
     VisibleWindowOf(GetCurrentProcessId());
 
-    std::vector<double> bareTimes, programTimes;
+    std::vector<double> baselineTimes, programTimes;
     for (int pair = 0; pair < pairs; ++pair) {
-        bareTimes.push_back(TimeStartup(bare));
+        baselineTimes.push_back(TimeStartup(baseline));
         programTimes.push_back(TimeStartup(program));
     }
     std::printf("startup_bench: launch to main window shown and idle, %d alternating pair(s)\n", pairs);
-    PrintTimes("bare window", bareTimes);
+    PrintTimes(argc > 2 ? argv[2] : "bare window", baselineTimes);
     PrintTimes("kvizar.exe", programTimes);
-    PrintFigure("start-up / bare Win32 window", Median(programTimes) / Median(bareTimes), 1.2);
+    PrintFigure(argc > 2 ? "start-up / baseline" : "start-up / bare Win32 window",
+                Median(programTimes) / Median(baselineTimes), 1.2);
     return 0;
 }

@@ -41,7 +41,8 @@ protected:
 
 private:
     static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    // Where the template's font cannot draw Czech, gives every control its stand-in.
+    // Where the template's font cannot draw Czech, gives every control its stand-in; a label too
+    // narrow for its text in the controls' font grows to fit it.
     void UseCzechFont();
 
     UINT m_templateId;

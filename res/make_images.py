@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
 """Draws the main panel's four button pictures and the application icon.
 
-Run from anywhere; writes quit.bmp, run.bmp, new.bmp, edit.bmp and kvizar.ico beside this script.
-The button pictures are 52 x 52, 8 bits per pixel with a full 256-entry colour table, because the
-image button blits them unchanged; the icon is one 32 x 32 image in the 16 VGA colours.
+Run from anywhere; writes quit.bmp, run.bmp, new.bmp, edit.bmp and kvizar.ico beside this script,
+and each button picture again for the larger display scales as NAME-125.bmp, NAME-150.bmp and
+NAME-200.bmp. The button pictures are 52 x 52 at 100 % (65, 78 and 104 pixels square at 125, 150
+and 200 %), 8 bits per pixel with a full 256-entry colour table, because the image button blits
+them unchanged; the icon holds the same drawing at 16, 24, 32 and 48 pixels, in the 16 VGA colours.
+Every shape is given in the pixels of the 100 % picture and drawn anew at each size, so a larger
+picture is as sharp as the small one, not the small one stretched.
 """
 
 import math
@@ -21,25 +25,36 @@ FOLD = (208, 208, 208)
 
 
 class Canvas:
-    """An RGB raster with a few filled shapes; a pixel is covered when its centre is inside."""
+    """An RGB raster with a few filled shapes; a pixel is covered when its centre is inside.
 
-    def __init__(self, width, height, background):
-        self.width = width
-        self.height = height
-        self.rows = [[background] * width for _ in range(height)]
+    Shapes are given in design units, the pixels of the picture at 100 %; the raster has size
+    design units at that scale, so size / design pixels per unit."""
+
+    def __init__(self, design, background, size=None):
+        self.width = self.height = size or design
+        self.scale = self.width / design
+        # An outline stays as thick as at 100 %: one design pixel, at least one pixel.
+        self.outline = max(1, round(self.scale))
+        self.rows = [[background] * self.width for _ in range(self.height)]
 
     def fill(self, inside, colour, outline=None):
         """Paints every pixel whose centre is inside; outline takes those on the shape's edge."""
-        covered = {(x, y) for y in range(self.height) for x in range(self.width) if inside(x + 0.5, y + 0.5)}
+        k = self.scale
+        covered = {(x, y) for y in range(self.height) for x in range(self.width)
+                   if inside((x + 0.5) / k, (y + 0.5) / k)}
+        t = self.outline
         for x, y in covered:
-            edge = any(n not in covered for n in ((x - 1, y), (x + 1, y), (x, y - 1), (x, y + 1)))
+            edge = any(n not in covered for d in range(1, t + 1)
+                       for n in ((x - d, y), (x + d, y), (x, y - d), (x, y + d)))
             self.rows[y][x] = outline if outline and edge else colour
 
     def rect(self, x0, y0, x1, y1, colour):
-        """Fills the pixels x0..x1, y0..y1 inclusive."""
-        for y in range(max(y0, 0), min(y1, self.height - 1) + 1):
-            for x in range(max(x0, 0), min(x1, self.width - 1) + 1):
-                self.rows[y][x] = colour
+        """Fills the design pixels x0..x1, y0..y1 inclusive."""
+        k = self.scale
+        for y in range(self.height):
+            for x in range(self.width):
+                if x0 <= (x + 0.5) / k < x1 + 1 and y0 <= (y + 0.5) / k < y1 + 1:
+                    self.rows[y][x] = colour
 
     def line(self, a, b, colour, width=1.0):
         """A stroke of the given width between pixel centres a and b, with round ends."""
@@ -102,9 +117,9 @@ def star(c, cx, cy, outer, inner, colour, outline):
     c.polygon(points, colour, outline)
 
 
-def draw_run():
+def draw_run(size=52):
     """A checked answer sheet with a green "play" arrow over it."""
-    c = Canvas(52, 52, FACE)
+    c = Canvas(52, FACE, size)
     sheet(c, 5, 3, 33, 46, lines=False)
     for row, y in enumerate((12, 22, 32)):
         c.rect(8, y, 14, y + 6, OUTLINE)
@@ -118,17 +133,17 @@ def draw_run():
     return c
 
 
-def draw_new():
+def draw_new(size=52):
     """A blank sheet with a yellow star: something new."""
-    c = Canvas(52, 52, FACE)
+    c = Canvas(52, FACE, size)
     sheet(c, 6, 3, 36, 46)
     star(c, 36, 35, 14, 6, (255, 215, 0), (150, 100, 0))
     return c
 
 
-def draw_edit():
+def draw_edit(size=52):
     """A written sheet with a pencil over it."""
-    c = Canvas(52, 52, FACE)
+    c = Canvas(52, FACE, size)
     sheet(c, 5, 3, 35, 46)
     tip, back = (18.0, 47.0), (47.0, 18.0)
     ux, uy = (back[0] - tip[0]), (back[1] - tip[1])
@@ -151,9 +166,9 @@ def draw_edit():
     return c
 
 
-def draw_quit():
+def draw_quit(size=52):
     """A red stop disc with a white cross."""
-    c = Canvas(52, 52, FACE)
+    c = Canvas(52, FACE, size)
     c.disc(27, 27, 22, SHADOW)
     c.disc(26, 26, 22, (120, 0, 0))
     c.disc(26, 26, 20, (220, 30, 30))
@@ -183,9 +198,9 @@ VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0,
 CLEAR = None  # icon pixels that let the desktop show through
 
 
-def draw_icon():
+def draw_icon(size=32):
     """A quiz sheet with a blue question mark, in the VGA colours only."""
-    c = Canvas(32, 32, CLEAR)
+    c = Canvas(32, CLEAR, size)
     shape = [(4, 1), (21, 1), (27, 7), (27, 30), (4, 30)]
     c.polygon([(x + 2, y + 1) for x, y in shape], (128, 128, 128))
     c.polygon(shape, (255, 255, 255), (0, 0, 0))
@@ -196,27 +211,45 @@ def draw_icon():
     return c
 
 
-def ico_4bit(c):
-    """Icon file with one 32 x 32, 16-colour image: colour bitmap, then the AND transparency mask."""
-    xor, mask = b"", b""
-    for row in reversed(c.rows):
-        nibbles = [VGA.index(p) if p is not CLEAR else 0 for p in row]
-        xor += bytes(nibbles[x] << 4 | nibbles[x + 1] for x in range(0, c.width, 2))
-        bits = "".join("1" if p is CLEAR else "0" for p in row)
-        mask += int(bits, 2).to_bytes(c.width // 8, "big").ljust(4, b"\0")
-    header = struct.pack("<IiiHHIIiiII", 40, c.width, c.height * 2, 1, 4, 0, len(xor) + len(mask), 0, 0, 0, 0)
-    image = header + b"".join(struct.pack("<4B", b, g, r, 0) for r, g, b in VGA) + xor + mask
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", c.width, c.height, 16, 0, 1, 4, len(image), 6 + 16)
-    return directory + entry + image
+def ico_4bit(canvases):
+    """Icon file of 16-colour images, one a canvas: each a colour bitmap, then the AND
+    transparency mask, every row padded to four bytes."""
+    images = []
+    for c in canvases:
+        xor, mask = b"", b""
+        for row in reversed(c.rows):
+            nibbles = [VGA.index(p) if p is not CLEAR else 0 for p in row]
+            xor += bytes(nibbles[x] << 4 | nibbles[x + 1] for x in range(0, c.width, 2)).ljust(
+                (c.width // 2 + 3) & ~3, b"\0")
+            bits = "".join("1" if p is CLEAR else "0" for p in row)
+            mask += int(bits, 2).to_bytes(c.width // 8, "big").ljust((c.width // 8 + 3) & ~3, b"\0")
+        header = struct.pack("<IiiHHIIiiII", 40, c.width, c.height * 2, 1, 4, 0, len(xor) + len(mask), 0, 0, 0, 0)
+        images.append(header + b"".join(struct.pack("<4B", b, g, r, 0) for r, g, b in VGA) + xor + mask)
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for c, image in zip(canvases, images):
+        directory += struct.pack("<BBBBHHII", c.width, c.height, 16, 0, 1, 4, len(image), offset)
+        offset += len(image)
+    return directory + b"".join(images)
+
+
+# The button pictures' sizes by display scale, for the file names; 100 % has none.
+SCALES = {"": 52, "-125": 65, "-150": 78, "-200": 104}
+ICON_SIZES = (16, 24, 32, 48)
+PICTURES = {"quit": draw_quit, "run": draw_run, "new": draw_new, "edit": draw_edit}
+
+
+def outputs():
+    """Every file the script writes, by name."""
+    files = {name + suffix + ".bmp": bmp_8bit(draw(size))
+             for suffix, size in SCALES.items() for name, draw in PICTURES.items()}
+    files["kvizar.ico"] = ico_4bit([draw_icon(size) for size in ICON_SIZES])
+    return files
 
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    outputs = {"quit.bmp": bmp_8bit(draw_quit()), "run.bmp": bmp_8bit(draw_run()),
-               "new.bmp": bmp_8bit(draw_new()), "edit.bmp": bmp_8bit(draw_edit()),
-               "kvizar.ico": ico_4bit(draw_icon())}
-    for name, data in outputs.items():
+    for name, data in outputs().items():
         with open(os.path.join(here, name), "wb") as f:
             f.write(data)
 

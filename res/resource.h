@@ -19,6 +19,21 @@
 #define IDB_RUN 134
 #define IDB_NEW 135
 #define IDB_EDIT 136
+// The same pictures drawn for 125, 150 and 200 % (65, 78 and 104 pixels square): each one's ID is
+// the 100 % picture's plus 1, 2 or 3 steps.
+#define IDB_SCALE_STEP 100
+#define IDB_QUIT_125 231
+#define IDB_RUN_125 234
+#define IDB_NEW_125 235
+#define IDB_EDIT_125 236
+#define IDB_QUIT_150 331
+#define IDB_RUN_150 334
+#define IDB_NEW_150 335
+#define IDB_EDIT_150 336
+#define IDB_QUIT_200 431
+#define IDB_RUN_200 434
+#define IDB_NEW_200 435
+#define IDB_EDIT_200 436
 
 // Dialog templates.
 #define IDD_NEW_TEST 137

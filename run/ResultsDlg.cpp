@@ -6,6 +6,16 @@
 
 namespace {
 const COLORREF kShadowColour = RGB(0, 0, 0);
+// The template font's base units at 96 DPI, for which the painted positions were laid out.
+const int kDesignBaseX = 6;
+const int kDesignBaseY = 13;
+
+// The dialog's base units: what 4 dialog units across and 8 down come to.
+RECT BaseUnits(HWND dialog) {
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(dialog, &units);
+    return units;
+}
 } // namespace
 
 CResultsDlg::CResultsDlg() : CDialog(IDD_RESULTS) {}
@@ -30,8 +40,17 @@ BOOL CResultsDlg::OnInitDialog() {
     return TRUE;
 }
 
-// Draws the same picture on every repaint from what OnInitDialog computed; positions are client
-// pixels, not dialog units. The fonts live for one paint only.
+int CResultsDlg::DesignX(int x) const {
+    return MulDiv(x, BaseUnits(m_hWnd).right, kDesignBaseX);
+}
+
+int CResultsDlg::DesignY(int y) const {
+    return MulDiv(y, BaseUnits(m_hWnd).bottom, kDesignBaseY);
+}
+
+// Draws the same picture on every repaint from what OnInitDialog computed. The positions are
+// client pixels at 96 DPI, carried to the dialog's own base units, so that the painted lines keep
+// clear of the labels at any size the system gives the dialog. The fonts live for one paint only.
 LRESULT CResultsDlg::OnPaint(WPARAM, LPARAM) {
     CPaintDC dc(m_hWnd);
 
@@ -41,19 +60,19 @@ LRESULT CResultsDlg::OnPaint(WPARAM, LPARAM) {
     dc.SetBkMode(TRANSPARENT);
     // The black copy one pixel right and down is the green heading's shadow.
     dc.SetTextColor(kShadowColour);
-    dc.TextOut(65, 15, "Vyhodnocení");
+    dc.TextOut(DesignX(65), DesignY(15), "Vyhodnocení");
     dc.SetTextColor(kPassColour);
-    dc.TextOut(64, 14, "Vyhodnocení");
+    dc.TextOut(DesignX(64), DesignY(14), "Vyhodnocení");
 
     CFont bodyFont;
     bodyFont.CreatePointFont(140, "Arial");
     dc.SelectObject(&bodyFont);
     dc.SetTextColor(RateColour(m_percent));
-    dc.TextOut(70, 170, m_percentText);
+    dc.TextOut(DesignX(70), DesignY(170), m_percentText);
 
     CRect verdictRect;
     GetClientRect(&verdictRect);
-    verdictRect.DeflateRect(0, 200, 0, 50);
+    verdictRect.DeflateRect(0, DesignY(200), 0, DesignY(50));
     DrawVerdict(dc, verdictRect);
 
     dc.SelectObject(oldFont);

@@ -26,4 +26,8 @@ protected:
 
 private:
     void DrawVerdict(CDC& dc, CRect& rect);
+    // A position of the 96-DPI design, whose pixels stand for the 6 x 13 base units that the
+    // template's font has there, in this dialog's own base units.
+    int DesignX(int x) const;
+    int DesignY(int y) const;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Saves the README's pictures: a robot walks through every window of the real program on a
 # private X server and pictures each one, as on a Czech system (code page 1250); then, as on a
-# Western one (1252), the main window and a question sheet again, as NAME-western.png.
+# Western one (1252), the main window and a question sheet again, as NAME-western.png; then the
+# main window at 150 % (144 DPI, in a Wine prefix of its own), as main-window-150.png.
 # Usage: screenshots.sh [OUT_DIR]   (default: docs/images)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,7 +22,8 @@ trap 'stop_wine_and_xvfb; rm -rf "$shots"' EXIT
 export KVIZAR_SHOTS="Z:$(echo "$shots" | tr / '\\')"
 tour_exe="$build_dir/tests/screenshot_tour/screenshot_tour.exe"
 # tour LOCALE SUFFIX [NAME...]: the walk under LOCALE, on a fresh X server (the pointer where a
-# new one puts it); keeps the pictures named (all when none) as NAME$SUFFIX.png.
+# new one puts it); keeps the pictures named (all when none) as NAME$SUFFIX.png. It runs in the
+# prefix KVIZAR_PREFIX names, where that is set.
 tour() {
     local locale=$1 suffix=$2
     shift 2
@@ -37,3 +39,6 @@ tour() {
 }
 tour cs_CZ.UTF-8 ""
 tour en_US.UTF-8 -western main-window create-sheet
+export KVIZAR_PREFIX="$build_dir/tests/screenshot_tour/wineprefix-150"
+"$root/scripts/scaled-prefix.sh" "$build_dir" 144
+tour cs_CZ.UTF-8 -150 main-window

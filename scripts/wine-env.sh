@@ -1,7 +1,8 @@
 # Sourced by the other scripts: the Wine settings every run here uses. $1 is the build folder;
-# the prefix lives inside it, so nothing touches the user's own ~/.wine.
+# the prefix lives inside it, so nothing touches the user's own ~/.wine. KVIZAR_PREFIX names
+# another one instead, of a test's own (scripts/scaled-prefix.sh).
 build_dir=$(cd "$1" && pwd)
-export WINEPREFIX="$build_dir/wineprefix"
+export WINEPREFIX="${KVIZAR_PREFIX:-$build_dir/wineprefix}"
 export WINEARCH=win32
 # A 64-bit build (made where 32-bit programs cannot start; KVIZAR_ARCH=x86_64 says so before it is
 # configured) runs under 64-bit Wine in a 64-bit prefix: make-prefix.sh puts wine, wineboot and

@@ -2,15 +2,26 @@
 
 #include "platform/Font.h"
 #include "platform/Rect.h"
+#include "platform/ScreenScale.h"
+#include "res/resource.h"
 
 #include <windowsx.h>
 
 namespace {
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
+// 96-DPI pixels: the picture's margin, and the caption's rectangle starts this far right of the
+// button's left edge, plus the picture's width.
 const int kPictureLeft = 10;
-// The caption's rectangle starts this far right of the button's left edge, plus the picture's width.
 const int kCaptionOffset = 20;
+const int kDesignPictureSize = 52;
+
+// The sizes each picture is drawn at, largest first, with the steps its ID takes for them
+// (resource.h): 52 pixels at 100 %, then 125, 150 and 200 %.
+const struct {
+    int size;
+    UINT steps;
+} kDrawnSizes[] = {{104, 3}, {78, 2}, {65, 1}, {kDesignPictureSize, 0}};
 } // namespace
 
 const MessageMap* CImageButton::GetMessageMap() const {
@@ -24,9 +35,17 @@ const MessageMap* CImageButton::GetMessageMap() const {
     return &map;
 }
 
+// Of the sizes the picture is drawn at, the one for the screen's scale, or for a scale in between
+// the largest that fits the room the 52-pixel picture has there; at 100 % the 52-pixel one.
 void CImageButton::SetImage(UINT resourceId) {
     m_image.DeleteObject();
-    m_image.LoadBitmapA(resourceId);
+    const int room = ScaleToScreen(kDesignPictureSize);
+    for (const auto& drawn : kDrawnSizes) {
+        if (drawn.size <= room || drawn.steps == 0) {
+            m_image.LoadBitmapA(resourceId + drawn.steps * IDB_SCALE_STEP);
+            return;
+        }
+    }
 }
 
 void CImageButton::SetCaption(const char* caption) {
@@ -41,8 +60,8 @@ bool CImageButton::IsInside(LPARAM lParam) const {
     return client.PtInRect(point) != FALSE;
 }
 
-// The picture 10 pixels from the left and centred vertically, the caption centred in the rest,
-// then the frame. No background: the panel's shows through wherever nothing is drawn.
+// The picture 10 pixels (at 96 DPI) from the left and centred vertically, the caption centred in
+// the rest, then the frame. No background: the panel's shows through wherever nothing is drawn.
 LRESULT CImageButton::OnPaint(WPARAM, LPARAM) {
     CPaintDC dc(m_hWnd);
     CRect client;
@@ -55,17 +74,18 @@ LRESULT CImageButton::OnPaint(WPARAM, LPARAM) {
         memory.CreateCompatibleDC(&dc);
         const HGDIOBJ previous = memory.SelectObject(&m_image);
         const int top = client.top + (client.bottom - client.top) / 2 - picture.bmHeight / 2;
-        dc.BitBlt(kPictureLeft, top, picture.bmWidth, picture.bmHeight, &memory, 0, 0, SRCCOPY);
+        dc.BitBlt(ScaleToScreen(kPictureLeft), top, picture.bmWidth, picture.bmHeight, &memory, 0, 0,
+                  SRCCOPY);
         memory.SelectObject(previous);
     }
 
-    // The caption in the device context's default font, the system font, or where that has no
-    // "č" (a Western system), in its stand-in.
+    // The caption in the device context's default font, the system font, or its stand-in where
+    // that has no "č" (a Western system) or not the scale's size (CFont).
     dc.SetBkMode(TRANSPARENT);
     CFont captionFont;
     const HGDIOBJ systemFont = dc.SelectCzechFont(captionFont);
     CRect captionRect = client;
-    captionRect.left += picture.bmWidth + kCaptionOffset;
+    captionRect.left += picture.bmWidth + ScaleToScreen(kCaptionOffset);
     dc.DrawText(m_caption, &captionRect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     dc.SelectObject(systemFont);
 

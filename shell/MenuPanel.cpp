@@ -4,6 +4,7 @@
 #include "authoring/NewTestWorkflow.h"
 #include "platform/DC.h"
 #include "platform/Rect.h"
+#include "platform/ScreenScale.h"
 #include "platform/WinApp.h"
 #include "res/resource.h"
 #include "run/RunWorkflow.h"
@@ -13,6 +14,11 @@ const char kTitle[] = "Kvizar 2004";
 const char kCredit[] = "Naprogramoval tým Kvizar 2004, © 2026";
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kRed = RGB(255, 0, 0);
+
+// A rectangle of the 96-DPI design on this screen.
+CRect Scaled(int left, int top, int right, int bottom) {
+    return CRect(ScaleToScreen(left), ScaleToScreen(top), ScaleToScreen(right), ScaleToScreen(bottom));
+}
 } // namespace
 
 const MessageMap* CMenuPanel::GetMessageMap() const {
@@ -54,10 +60,10 @@ LRESULT CMenuPanel::OnCreate(WPARAM, LPARAM) {
         UINT clickMessage;
     };
     const Placement placements[] = {
-        {m_quitButton, IDB_QUIT, "Ukončit", CRect(30, 270, 230, 330), 4, WM_PANEL_EXIT},
-        {m_runButton, IDB_RUN, "Spustit test", CRect(30, 90, 230, 150), 1, WM_PANEL_RUN},
-        {m_newButton, IDB_NEW, "Nový test", CRect(45, 150, 245, 210), 2, WM_PANEL_NEW},
-        {m_editButton, IDB_EDIT, "Editovat test", CRect(45, 210, 245, 270), 3, WM_PANEL_EDIT},
+        {m_quitButton, IDB_QUIT, "Ukončit", Scaled(30, 270, 230, 330), 4, WM_PANEL_EXIT},
+        {m_runButton, IDB_RUN, "Spustit test", Scaled(30, 90, 230, 150), 1, WM_PANEL_RUN},
+        {m_newButton, IDB_NEW, "Nový test", Scaled(45, 150, 245, 210), 2, WM_PANEL_NEW},
+        {m_editButton, IDB_EDIT, "Editovat test", Scaled(45, 210, 245, 270), 3, WM_PANEL_EDIT},
     };
     for (const Placement& p : placements) {
         p.button.SetImage(p.image);
@@ -70,8 +76,8 @@ LRESULT CMenuPanel::OnCreate(WPARAM, LPARAM) {
     return 0;
 }
 
-// The title twice, black and then red 2 pixels up and left, so that the black copy shows as a
-// shadow; below the buttons the credit line.
+// The title twice, black and then red 2 pixels (at 96 DPI) up and left, so that the black copy
+// shows as a shadow; below the buttons the credit line.
 LRESULT CMenuPanel::OnPaint(WPARAM, LPARAM) {
     CPaintDC dc(m_hWnd);
     CFont titleFont; // made anew on every paint, deleted after it is selected out again
@@ -80,15 +86,16 @@ LRESULT CMenuPanel::OnPaint(WPARAM, LPARAM) {
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(kBlack);
     const HGDIOBJ previous = dc.SelectObject(&titleFont);
-    dc.TextOut(25, 20, kTitle);
+    const int x = ScaleToScreen(23), y = ScaleToScreen(18), shadow = ScaleToScreen(2);
+    dc.TextOut(x + shadow, y + shadow, kTitle);
     dc.SetTextColor(kRed);
-    dc.TextOut(23, 18, kTitle);
+    dc.TextOut(x, y, kTitle);
 
     dc.SelectObject(&m_footerFont);
-    CFont creditFont; // on a Western system the footer font's stand-in, as for every text
+    CFont creditFont; // the footer font's stand-in where it cannot draw this line (CFont)
     dc.SelectCzechFont(creditFont);
     dc.SetTextColor(kBlack);
-    dc.TextOut(10, 345, kCredit);
+    dc.TextOut(ScaleToScreen(10), ScaleToScreen(345), kCredit);
     dc.SelectObject(previous);
     return 0;
 }

@@ -23,6 +23,7 @@ ASM_V1 = "{urn:schemas-microsoft-com:asm.v1}"
 ASM_V3 = "{urn:schemas-microsoft-com:asm.v3}"
 COMPATIBILITY = "{urn:schemas-microsoft-com:compatibility.v1}"
 WINDOWS_SETTINGS = "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}"
+WINDOWS_SETTINGS_2016 = "{http://schemas.microsoft.com/SMI/2016/WindowsSettings}"
 
 
 class PortableExecutable:
@@ -93,9 +94,17 @@ class Exes(unittest.TestCase):
                 self.assertEqual(level.attrib, {"level": "asInvoker", "uiAccess": "false"})
                 supported = root.findall("{0}compatibility/{0}application/{0}supportedOS".format(COMPATIBILITY))
                 self.assertEqual([os.get("Id") for os in supported], SUPPORTED_OS)
-                # Windows scales the pixel-laid-out windows whole: no DPI awareness is declared.
-                self.assertEqual(root.findall(".//" + WINDOWS_SETTINGS + "dpiAware"), [])
-                self.assertEqual(root.findall(".//{*}dpiAwareness"), [])
+
+    def test_only_the_program_declares_the_systems_scale_and_not_per_monitor(self):
+        settings = "{0}application/{0}windowsSettings/".format(ASM_V3)
+        root = self.manifest(self.program)
+        self.assertEqual([e.text for e in root.findall(settings + WINDOWS_SETTINGS + "dpiAware")], ["true"])
+        self.assertEqual([e.text for e in root.findall(settings + WINDOWS_SETTINGS_2016 + "dpiAwareness")],
+                         ["system"])
+        # Nothing else that changes how Windows scales it (gdiScaling, per-monitor awareness).
+        self.assertEqual(len(root.findall(".//{0}windowsSettings/*".format(ASM_V3))), 2)
+        converter = self.manifest(self.converter)
+        self.assertEqual(converter.findall(".//{*}dpiAware") + converter.findall(".//{*}dpiAwareness"), [])
 
     def test_only_the_program_asks_for_common_controls_6_for_its_own_processor(self):
         dependency = "{0}dependency/{0}dependentAssembly/{0}assemblyIdentity".format(ASM_V1)

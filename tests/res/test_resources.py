@@ -243,16 +243,24 @@ class CompiledResources(unittest.TestCase):
         self.assertEqual((flags, command, r.sz_or_ord()), (0x80, 0xFFFF, "Soubor"))  # MF_END
         self.assertEqual(r.pos, len(r.data))
 
-    def test_icon_group_names_one_32_pixel_16_colour_image(self):
+    def test_icon_group_names_16_colour_images_for_each_scale(self):
         r = Reader(self.res[(RT_GROUP_ICON, 128)])
-        self.assertEqual(r.take("HHH"), (0, 1, 1))
-        width, height, colours, _, planes, bits = r.take("BBBBHH")
-        self.assertEqual((width, height, colours, planes, bits), (32, 32, 16, 1, 4))
+        self.assertEqual(r.take("HHH"), (0, 1, len(make_images.ICON_SIZES)))
+        sizes = []
+        for _ in make_images.ICON_SIZES:
+            width, height, colours, _, planes, bits = r.take("BBBBHH")
+            r.take("IH")  # the image's size and number
+            self.assertEqual((width, colours, planes, bits), (height, 16, 1, 4))
+            sizes.append(width)
+        self.assertEqual(sizes, list(make_images.ICON_SIZES))
 
     def test_bitmaps_come_from_the_right_files(self):
-        for number, name in ((131, "quit"), (134, "run"), (135, "new"), (136, "edit")):
-            with self.subTest(bitmap=number), open(os.path.join(HERE, name + ".bmp"), "rb") as f:
-                self.assertEqual(self.res[(RT_BITMAP, number)], f.read()[14:])
+        # The 100 % picture keeps its number; the larger ones lie 100, 200 and 300 above it.
+        for steps, suffix in enumerate(("", "-125", "-150", "-200")):
+            for number, name in ((131, "quit"), (134, "run"), (135, "new"), (136, "edit")):
+                with self.subTest(bitmap=number + 100 * steps), \
+                        open(os.path.join(HERE, name + suffix + ".bmp"), "rb") as f:
+                    self.assertEqual(self.res[(RT_BITMAP, number + 100 * steps)], f.read()[14:])
 
     def test_version_names_the_product_in_czech_and_english(self):
         tables = version_strings(self.res[(RT_VERSION, 1)])
@@ -267,57 +275,62 @@ class CompiledResources(unittest.TestCase):
 
 
 class Images(unittest.TestCase):
-    PICTURES = {"quit.bmp": make_images.draw_quit, "run.bmp": make_images.draw_run,
-                "new.bmp": make_images.draw_new, "edit.bmp": make_images.draw_edit}
-
     def read(self, name):
         with open(os.path.join(HERE, name), "rb") as f:
             return f.read()
 
-    def test_button_pictures_are_52_pixel_8_bit_with_full_colour_tables(self):
-        pictures = []
-        for name in self.PICTURES:
-            with self.subTest(picture=name):
-                data = self.read(name)
-                magic, size, _, _, offset = struct.unpack_from("<2sIHHI", data)
-                header = struct.unpack_from("<IiiHHIIiiII", data, 14)
-                self.assertEqual((magic, size, offset), (b"BM", len(data), 14 + 40 + 256 * 4))
-                self.assertEqual(header[:6], (40, 52, 52, 1, 8, 0))  # bottom-up, BI_RGB
-                self.assertIn(header[9], (0, 256))
-                self.assertEqual(len(data) - offset, 52 * 52)  # 52 is already a multiple of 4
-                pixels = data[offset:]
-                face = data[54 + 4 * pixels[0]:54 + 4 * pixels[0] + 3]
-                self.assertEqual(face, bytes(reversed(make_images.FACE)), "corner shows the button face")
-                self.assertGreater(len(set(pixels)), 5, "a picture, not a blank")
-                pictures.append(pixels)
-        self.assertEqual(len(set(pictures)), 4, "four different pictures")
+    def test_button_pictures_are_square_8_bit_with_full_colour_tables_at_each_scale(self):
+        for suffix, side in make_images.SCALES.items():
+            pictures = []
+            for name in make_images.PICTURES:
+                with self.subTest(picture=name + suffix):
+                    data = self.read(name + suffix + ".bmp")
+                    magic, size, _, _, offset = struct.unpack_from("<2sIHHI", data)
+                    header = struct.unpack_from("<IiiHHIIiiII", data, 14)
+                    self.assertEqual((magic, size, offset), (b"BM", len(data), 14 + 40 + 256 * 4))
+                    self.assertEqual(header[:6], (40, side, side, 1, 8, 0))  # bottom-up, BI_RGB
+                    self.assertIn(header[9], (0, 256))
+                    stride = (side + 3) & ~3
+                    self.assertEqual(len(data) - offset, stride * side)
+                    pixels = data[offset:]
+                    face = data[54 + 4 * pixels[0]:54 + 4 * pixels[0] + 3]
+                    self.assertEqual(face, bytes(reversed(make_images.FACE)), "corner shows the button face")
+                    self.assertGreater(len(set(pixels)), 5, "a picture, not a blank")
+                    pictures.append(pixels)
+            self.assertEqual(len(set(pictures)), 4, "four different pictures")
 
-    def test_icon_is_one_masked_16_colour_image(self):
+    def test_icon_holds_a_masked_16_colour_image_for_each_scale(self):
         data = self.read("kvizar.ico")
-        self.assertEqual(struct.unpack_from("<HHH", data), (0, 1, 1))
-        w, h, colours, _, planes, bits, size, offset = struct.unpack_from("<BBBBHHII", data, 6)
-        self.assertEqual((w, h, colours, planes, bits, offset + size), (32, 32, 16, 1, 4, len(data)))
-        header = struct.unpack_from("<IiiHHI", data, offset)
-        self.assertEqual(header, (40, 32, 64, 1, 4, 0))  # colour image and mask stacked
-        palette = [tuple(data[offset + 40 + 4 * i:offset + 43 + 4 * i][::-1]) for i in range(16)]
-        self.assertEqual(palette, make_images.VGA)
-        xor = data[offset + 40 + 64:offset + 40 + 64 + 32 * 16]
-        mask = data[offset + 40 + 64 + 32 * 16:]
-        self.assertEqual(len(mask), 32 * 4)
-        for y in range(32):
-            for x in range(32):
-                clear = mask[y * 4 + x // 8] >> (7 - x % 8) & 1
-                colour = xor[y * 16 + x // 2] >> (4 if x % 2 == 0 else 0) & 0xF
-                if clear:
-                    self.assertEqual(colour, 0, "a see-through pixel must be black in the colour image")
-        self.assertEqual(mask[0] >> 7, 1, "the corner lets the desktop through")
-        self.assertEqual(mask[16 * 4 + 2] >> 7, 0, "the middle is solid")
+        self.assertEqual(struct.unpack_from("<HHH", data), (0, 1, len(make_images.ICON_SIZES)))
+        end = 6 + 16 * len(make_images.ICON_SIZES)
+        for n, side in enumerate(make_images.ICON_SIZES):
+            with self.subTest(icon=side):
+                w, h, colours, _, planes, bits, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * n)
+                self.assertEqual((w, h, colours, planes, bits, offset), (side, side, 16, 1, 4, end))
+                end = offset + size
+                header = struct.unpack_from("<IiiHHI", data, offset)
+                self.assertEqual(header, (40, side, 2 * side, 1, 4, 0))  # colour image and mask stacked
+                palette = [tuple(data[offset + 40 + 4 * i:offset + 43 + 4 * i][::-1]) for i in range(16)]
+                self.assertEqual(palette, make_images.VGA)
+                xor_row, mask_row = (side // 2 + 3) & ~3, (side // 8 + 3) & ~3
+                xor = data[offset + 40 + 64:offset + 40 + 64 + xor_row * side]
+                mask = data[offset + 40 + 64 + xor_row * side:end]
+                self.assertEqual(len(mask), mask_row * side)
+                for y in range(side):
+                    for x in range(side):
+                        clear = mask[y * mask_row + x // 8] >> (7 - x % 8) & 1
+                        colour = xor[y * xor_row + x // 2] >> (4 if x % 2 == 0 else 0) & 0xF
+                        if clear:
+                            self.assertEqual(colour, 0, "a see-through pixel must be black in the colour image")
+                middle = side // 2 * mask_row + side // 2 // 8
+                self.assertEqual(mask[0] >> 7, 1, "the corner lets the desktop through")
+                self.assertEqual(mask[middle] >> (7 - side // 2 % 8) & 1, 0, "the middle is solid")
+        self.assertEqual(end, len(data))
 
     def test_committed_images_are_what_the_script_draws(self):
-        for name, draw in self.PICTURES.items():
+        for name, data in make_images.outputs().items():
             with self.subTest(picture=name):
-                self.assertEqual(self.read(name), make_images.bmp_8bit(draw()))
-        self.assertEqual(self.read("kvizar.ico"), make_images.ico_4bit(make_images.draw_icon()))
+                self.assertEqual(self.read(name), data)
 
 
 if __name__ == "__main__":
